@@ -1,0 +1,87 @@
+#include "payment_calculation.h"
+
+#include "calc/payment_view.h"
+#include "platform/checked_arithmetic.h"
+#include "platform/number_format.h"
+#include "platform/rounding.h"
+#include "platform/runtime_error.h"
+
+#include <array>
+
+namespace {
+
+struct FieldReading
+{
+    double value = 0.0;
+    bool valid = false;
+};
+
+// A field passes when it is numeric; its colour is set before the next field is read.
+FieldReading readField(PaymentView &view, const NumberFormat &numbers, InputField field)
+{
+    if (!numbers.isNumeric(view.fieldText(field))) {
+        view.setFieldBackground(field, FieldBackground::FieldMarked);
+        return {};
+    }
+    const FieldReading reading{numbers.toDouble(view.fieldText(field)), true};
+    view.setFieldBackground(field, FieldBackground::FieldNormal);
+    return reading;
+}
+
+// Rate and term must also be non-zero: a numeric zero is first shown normal, then marked.
+FieldReading readNonZeroField(PaymentView &view, const NumberFormat &numbers, InputField field)
+{
+    FieldReading reading = readField(view, numbers, field);
+    if (reading.value == 0.0) {
+        reading.valid = false;
+        view.setFieldBackground(field, FieldBackground::FieldMarked);
+    }
+    return reading;
+}
+
+} // namespace
+
+int periodsPerYear(int frequencyPosition)
+{
+    constexpr std::array<int, 3> PeriodsPerYear{12, 26, 52};
+    if (frequencyPosition < 0 || frequencyPosition >= int(PeriodsPerYear.size()))
+        return PeriodsPerYear[0];
+    return PeriodsPerYear[std::size_t(frequencyPosition)];
+}
+
+void CalcPayment(PaymentView &view, const NumberFormat &numbers)
+{
+    using namespace CheckedArithmetic;
+
+    const FieldReading amount = readField(view, numbers, InputField::Amount);
+    const FieldReading rate = readNonZeroField(view, numbers, InputField::Rate);
+    const FieldReading years = readNonZeroField(view, numbers, InputField::Term);
+    const bool inputsValid = amount.valid && rate.valid && years.valid;
+
+    const double perYear = periodsPerYear(view.frequencyPosition());
+
+    // n and r are computed, and checked, even when an input failed: a term too long for a double
+    // is a fault whatever the other fields hold. A fault leaves no stale payment behind.
+    double n = 0.0;
+    double r = 0.0;
+    double payment = 0.0;
+    try {
+        n = multiply(years.value, perYear);
+        r = divide(rate.value, multiply(perYear, 100.0));
+        if (inputsValid) {
+            const double growth = power(add(1.0, r), n);
+            // The level annuity payment, in this form and order: it decides which way a payment
+            // that is nearly half a unit rounds.
+            payment = multiply(add(r, divide(r, subtract(growth, 1.0))), amount.value);
+        }
+    } catch (const RuntimeError &) {
+        view.setResultText(QString());
+        throw;
+    }
+
+    if (!inputsValid) {
+        view.setResultText(QString());
+        return;
+    }
+    view.setResultText(numbers.format(roundHalfToEven(payment)));
+}

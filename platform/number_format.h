@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// Reads and writes numbers the way the user's locale writes them. The numeric test and the
+// conversion share one reading, so a text that passes the test always converts to the value the
+// user sees in it ("250,000" is 250000 under en_US, "5,5" is 5.5 under de_DE).
+class NumberFormat
+{
+public:
+    explicit NumberFormat(const QLocale &locale);
+
+    // True when the whole text, blanks around it aside, is one finite number: sign, digits, the
+    // locale's decimal separator, its group separator in valid positions and an exponent.
+    bool isNumeric(const QString &text) const;
+
+    // The value of a numeric text; 0 for a text that is not numeric.
+    double toDouble(const QString &text) const;
+
+    // Two decimals with the locale's separators, grouping and negative sign.
+    QString format(double value) const;
+
+    const QLocale &locale() const { return m_locale; }
+
+private:
+    std::optional<double> read(const QString &text) const;
+
+    QLocale m_locale;
+    QString m_groupSeparator;
+    bool m_groupsWithSpace;
+};

@@ -1,0 +1,158 @@
+#include "platform/number_format.h"
+#include "platform/rounding.h"
+
+#include <QTest>
+
+#include <cmath>
+
+class TestNumberFormat : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void reading_data();
+    void reading();
+    void formatting_data();
+    void formatting();
+    void rounding_data();
+    void rounding();
+};
+
+void TestNumberFormat::reading_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("numeric");
+    QTest::addColumn<double>("value");
+
+    // Ordinary numbers under US English settings.
+    QTest::newRow("plain") << "en_US" << "250000" << true << 250000.0;
+    QTest::newRow("decimal") << "en_US" << "12345.67" << true << 12345.67;
+    QTest::newRow("grouped reads whole") << "en_US" << "250,000" << true << 250000.0;
+    QTest::newRow("grouped with decimals") << "en_US" << "1,234,567.5" << true << 1234567.5;
+    QTest::newRow("exponent") << "en_US" << "1e2" << true << 100.0;
+    QTest::newRow("exponent upper, signed") << "en_US" << "1E+5" << true << 100000.0;
+    QTest::newRow("blanks around") << "en_US" << "  12 " << true << 12.0;
+    QTest::newRow("tab and line feed around") << "en_US" << "\t5\n" << true << 5.0;
+    QTest::newRow("negative") << "en_US" << "-100" << true << -100.0;
+    QTest::newRow("explicit plus") << "en_US" << "+5" << true << 5.0;
+    QTest::newRow("negative zero") << "en_US" << "-0" << true << 0.0;
+    QTest::newRow("leading point") << "en_US" << ".5" << true << 0.5;
+
+    // Texts that are not one finite number.
+    QTest::newRow("empty") << "en_US" << "" << false << 0.0;
+    QTest::newRow("blank") << "en_US" << "   " << false << 0.0;
+    QTest::newRow("inf") << "en_US" << "inf" << false << 0.0;
+    QTest::newRow("negative inf") << "en_US" << "-inf" << false << 0.0;
+    QTest::newRow("nan") << "en_US" << "nan" << false << 0.0;
+    QTest::newRow("too large for a double") << "en_US" << "1e400" << false << 0.0;
+    QTest::newRow("hex") << "en_US" << "0x10" << false << 0.0;
+    QTest::newRow("trailing junk") << "en_US" << "12abc" << false << 0.0;
+    QTest::newRow("group in wrong place") << "en_US" << "25,0000" << false << 0.0;
+    QTest::newRow("double group") << "en_US" << "1,,000" << false << 0.0;
+    QTest::newRow("two decimal points") << "en_US" << "1.000.000" << false << 0.0;
+    QTest::newRow("space inside") << "en_US" << "12 000" << false << 0.0;
+    QTest::newRow("sign apart from digits") << "en_US" << "- 5" << false << 0.0;
+    QTest::newRow("dangling exponent") << "en_US" << "1e" << false << 0.0;
+    QTest::newRow("Arabic-Indic digits") << "en_US" << QStringLiteral("\u0661\u0662") << false
+                                         << 0.0;
+
+    // Decimal-comma locales.
+    QTest::newRow("de decimal comma") << "de_DE" << "5,5" << true << 5.5;
+    QTest::newRow("de grouped") << "de_DE" << "1.266,5" << true << 1266.5;
+    QTest::newRow("de point is a group") << "de_DE" << "250.000" << true << 250000.0;
+    QTest::newRow("de point as decimal") << "de_DE" << "5.5" << false << 0.0;
+
+    // Space-grouping locales accept what people type in place of the no-break space.
+    QTest::newRow("fr plain space") << "fr_FR" << "1 000" << true << 1000.0;
+    QTest::newRow("fr narrow no-break space") << "fr_FR" << QStringLiteral("1\u202F000") << true
+                                              << 1000.0;
+    QTest::newRow("fr no-break space") << "fr_FR" << QStringLiteral("1\u00A0000,5") << true
+                                       << 1000.5;
+    QTest::newRow("fr decimal comma") << "fr_FR" << "5,5" << true << 5.5;
+    QTest::newRow("fr space blanks around") << "fr_FR" << " 250 000 " << true << 250000.0;
+    QTest::newRow("fr two spaces") << "fr_FR" << "1  000" << false << 0.0;
+    QTest::newRow("fr misplaced space") << "fr_FR" << "10 00" << false << 0.0;
+
+    // Indian grouping.
+    QTest::newRow("in lakh") << "en_IN" << "1,00,000" << true << 100000.0;
+    QTest::newRow("in western grouping") << "en_IN" << "100,000" << false << 0.0;
+
+    // The C locale and native digits.
+    QTest::newRow("C decimal") << "C" << "1000.5" << true << 1000.5;
+    QTest::newRow("C junk") << "C" << "1000.5x" << false << 0.0;
+    QTest::newRow("ar native digits") << "ar_EG" << QStringLiteral("\u0661\u0662") << true << 12.0;
+    QTest::newRow("ar latin digits") << "ar_EG" << "12" << true << 12.0;
+}
+
+void TestNumberFormat::reading()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, numeric);
+    QFETCH(double, value);
+
+    const NumberFormat numbers{QLocale(locale)};
+    QCOMPARE(numbers.isNumeric(text), numeric);
+    QCOMPARE(numbers.toDouble(text), value);
+}
+
+void TestNumberFormat::formatting_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("us grouped") << "en_US" << 1266.0 << "1,266.00";
+    QTest::newRow("us negative") << "en_US" << -9.0 << "-9.00";
+    QTest::newRow("us zero") << "en_US" << 0.0 << "0.00";
+    QTest::newRow("us negative zero") << "en_US" << -0.0 << "0.00";
+    QTest::newRow("us millions") << "en_US" << 1234567.0 << "1,234,567.00";
+    QTest::newRow("de") << "de_DE" << 1266.0 << "1.266,00";
+    QTest::newRow("de negative") << "de_DE" << -1266.0 << "-1.266,00";
+    QTest::newRow("fr") << "fr_FR" << 1266.0 << QStringLiteral("1\u202F266,00");
+    QTest::newRow("in lakh grouping") << "en_IN" << 1234567.0 << "12,34,567.00";
+    QTest::newRow("C no grouping") << "C" << 1266.0 << "1266.00";
+    QTest::newRow("C negative") << "C" << -9.0 << "-9.00";
+}
+
+void TestNumberFormat::formatting()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+
+    const NumberFormat numbers{QLocale(locale)};
+    QCOMPARE(numbers.format(value), text);
+    // What the program shows, it reads back as the same value.
+    QCOMPARE(numbers.toDouble(text), value);
+}
+
+void TestNumberFormat::rounding_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("rounded");
+
+    QTest::newRow("half to even below") << 2.5 << 2.0;
+    QTest::newRow("half to even above") << 3.5 << 4.0;
+    QTest::newRow("half of zero") << 0.5 << 0.0;
+    QTest::newRow("negative half to even") << -2.5 << -2.0;
+    QTest::newRow("negative half up to even") << -3.5 << -4.0;
+    QTest::newRow("just below half") << 2.4999999999999996 << 2.0;
+    QTest::newRow("just above half") << 2.5000000000000004 << 3.0;
+    QTest::newRow("payment") << 1461.4753 << 1461.0;
+    QTest::newRow("payment above half") << 8.8848 << 9.0;
+    QTest::newRow("negative payment") << -8.8848 << -9.0;
+    QTest::newRow("beyond whole doubles") << 4503599627370497.0 << 4503599627370497.0;
+    QTest::newRow("huge") << 1e300 << 1e300;
+}
+
+void TestNumberFormat::rounding()
+{
+    QFETCH(double, value);
+    QFETCH(double, rounded);
+    QCOMPARE(roundHalfToEven(value), rounded);
+}
+
+QTEST_APPLESS_MAIN(TestNumberFormat)
+#include "tst_number_format.moc"
