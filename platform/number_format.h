@@ -8,8 +8,7 @@
 // Reads and writes numbers the way the user's locale writes them. The numeric test and the
 // conversion share one reading, so a text that passes the test always converts to the value the
 // user sees in it ("250,000" is 250000 under en_US, "5,5" is 5.5 under de_DE).
-class NumberFormat
-{
+class NumberFormat {
 public:
     explicit NumberFormat(const QLocale &locale);
 

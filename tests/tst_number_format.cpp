@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-class TestNumberFormat : public QObject
-{
+class TestNumberFormat : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -18,75 +17,114 @@ private Q_SLOTS:
     void rounding();
 };
 
-void TestNumberFormat::reading_data()
-{
+void TestNumberFormat::reading_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
     QTest::addColumn<double>("value");
 
     // Ordinary numbers under US English settings.
-    QTest::newRow("plain") << "en_US" << "250000" << true << 250000.0;
-    QTest::newRow("decimal") << "en_US" << "12345.67" << true << 12345.67;
-    QTest::newRow("grouped reads whole") << "en_US" << "250,000" << true << 250000.0;
-    QTest::newRow("grouped with decimals") << "en_US" << "1,234,567.5" << true << 1234567.5;
-    QTest::newRow("exponent") << "en_US" << "1e2" << true << 100.0;
-    QTest::newRow("exponent upper, signed") << "en_US" << "1E+5" << true << 100000.0;
-    QTest::newRow("blanks around") << "en_US" << "  12 " << true << 12.0;
-    QTest::newRow("tab and line feed around") << "en_US" << "\t5\n" << true << 5.0;
-    QTest::newRow("negative") << "en_US" << "-100" << true << -100.0;
-    QTest::newRow("explicit plus") << "en_US" << "+5" << true << 5.0;
-    QTest::newRow("negative zero") << "en_US" << "-0" << true << 0.0;
-    QTest::newRow("leading point") << "en_US" << ".5" << true << 0.5;
+    QTest::newRow("plain") << "en_US"
+                           << "250000" << true << 250000.0;
+    QTest::newRow("decimal") << "en_US"
+                             << "12345.67" << true << 12345.67;
+    QTest::newRow("grouped reads whole") << "en_US"
+                                         << "250,000" << true << 250000.0;
+    QTest::newRow("grouped with decimals") << "en_US"
+                                           << "1,234,567.5" << true << 1234567.5;
+    QTest::newRow("exponent") << "en_US"
+                              << "1e2" << true << 100.0;
+    QTest::newRow("exponent upper, signed") << "en_US"
+                                            << "1E+5" << true << 100000.0;
+    QTest::newRow("blanks around") << "en_US"
+                                   << "  12 " << true << 12.0;
+    QTest::newRow("tab and line feed around") << "en_US"
+                                              << "\t5\n"
+                                              << true << 5.0;
+    QTest::newRow("negative") << "en_US"
+                              << "-100" << true << -100.0;
+    QTest::newRow("explicit plus") << "en_US"
+                                   << "+5" << true << 5.0;
+    QTest::newRow("negative zero") << "en_US"
+                                   << "-0" << true << 0.0;
+    QTest::newRow("leading point") << "en_US"
+                                   << ".5" << true << 0.5;
 
     // Texts that are not one finite number.
-    QTest::newRow("empty") << "en_US" << "" << false << 0.0;
-    QTest::newRow("blank") << "en_US" << "   " << false << 0.0;
-    QTest::newRow("inf") << "en_US" << "inf" << false << 0.0;
-    QTest::newRow("negative inf") << "en_US" << "-inf" << false << 0.0;
-    QTest::newRow("nan") << "en_US" << "nan" << false << 0.0;
-    QTest::newRow("too large for a double") << "en_US" << "1e400" << false << 0.0;
-    QTest::newRow("hex") << "en_US" << "0x10" << false << 0.0;
-    QTest::newRow("trailing junk") << "en_US" << "12abc" << false << 0.0;
-    QTest::newRow("group in wrong place") << "en_US" << "25,0000" << false << 0.0;
-    QTest::newRow("double group") << "en_US" << "1,,000" << false << 0.0;
-    QTest::newRow("two decimal points") << "en_US" << "1.000.000" << false << 0.0;
-    QTest::newRow("space inside") << "en_US" << "12 000" << false << 0.0;
-    QTest::newRow("sign apart from digits") << "en_US" << "- 5" << false << 0.0;
-    QTest::newRow("dangling exponent") << "en_US" << "1e" << false << 0.0;
-    QTest::newRow("Arabic-Indic digits") << "en_US" << QStringLiteral("\u0661\u0662") << false
-                                         << 0.0;
+    QTest::newRow("empty") << "en_US"
+                           << "" << false << 0.0;
+    QTest::newRow("blank") << "en_US"
+                           << "   " << false << 0.0;
+    QTest::newRow("inf") << "en_US"
+                         << "inf" << false << 0.0;
+    QTest::newRow("negative inf") << "en_US"
+                                  << "-inf" << false << 0.0;
+    QTest::newRow("nan") << "en_US"
+                         << "nan" << false << 0.0;
+    QTest::newRow("too large for a double") << "en_US"
+                                            << "1e400" << false << 0.0;
+    QTest::newRow("hex") << "en_US"
+                         << "0x10" << false << 0.0;
+    QTest::newRow("trailing junk") << "en_US"
+                                   << "12abc" << false << 0.0;
+    QTest::newRow("group in wrong place") << "en_US"
+                                          << "25,0000" << false << 0.0;
+    QTest::newRow("double group") << "en_US"
+                                  << "1,,000" << false << 0.0;
+    QTest::newRow("two decimal points") << "en_US"
+                                        << "1.000.000" << false << 0.0;
+    QTest::newRow("space inside") << "en_US"
+                                  << "12 000" << false << 0.0;
+    QTest::newRow("sign apart from digits") << "en_US"
+                                            << "- 5" << false << 0.0;
+    QTest::newRow("dangling exponent") << "en_US"
+                                       << "1e" << false << 0.0;
+    QTest::newRow("Arabic-Indic digits")
+        << "en_US" << QStringLiteral("\u0661\u0662") << false << 0.0;
 
     // Decimal-comma locales.
-    QTest::newRow("de decimal comma") << "de_DE" << "5,5" << true << 5.5;
-    QTest::newRow("de grouped") << "de_DE" << "1.266,5" << true << 1266.5;
-    QTest::newRow("de point is a group") << "de_DE" << "250.000" << true << 250000.0;
-    QTest::newRow("de point as decimal") << "de_DE" << "5.5" << false << 0.0;
+    QTest::newRow("de decimal comma") << "de_DE"
+                                      << "5,5" << true << 5.5;
+    QTest::newRow("de grouped") << "de_DE"
+                                << "1.266,5" << true << 1266.5;
+    QTest::newRow("de point is a group") << "de_DE"
+                                         << "250.000" << true << 250000.0;
+    QTest::newRow("de point as decimal") << "de_DE"
+                                         << "5.5" << false << 0.0;
 
     // Space-grouping locales accept what people type in place of the no-break space.
-    QTest::newRow("fr plain space") << "fr_FR" << "1 000" << true << 1000.0;
-    QTest::newRow("fr narrow no-break space") << "fr_FR" << QStringLiteral("1\u202F000") << true
-                                              << 1000.0;
-    QTest::newRow("fr no-break space") << "fr_FR" << QStringLiteral("1\u00A0000,5") << true
-                                       << 1000.5;
-    QTest::newRow("fr decimal comma") << "fr_FR" << "5,5" << true << 5.5;
-    QTest::newRow("fr space blanks around") << "fr_FR" << " 250 000 " << true << 250000.0;
-    QTest::newRow("fr two spaces") << "fr_FR" << "1  000" << false << 0.0;
-    QTest::newRow("fr misplaced space") << "fr_FR" << "10 00" << false << 0.0;
+    QTest::newRow("fr plain space") << "fr_FR"
+                                    << "1 000" << true << 1000.0;
+    QTest::newRow("fr narrow no-break space")
+        << "fr_FR" << QStringLiteral("1\u202F000") << true << 1000.0;
+    QTest::newRow("fr no-break space")
+        << "fr_FR" << QStringLiteral("1\u00A0000,5") << true << 1000.5;
+    QTest::newRow("fr decimal comma") << "fr_FR"
+                                      << "5,5" << true << 5.5;
+    QTest::newRow("fr space blanks around") << "fr_FR"
+                                            << " 250 000 " << true << 250000.0;
+    QTest::newRow("fr two spaces") << "fr_FR"
+                                   << "1  000" << false << 0.0;
+    QTest::newRow("fr misplaced space") << "fr_FR"
+                                        << "10 00" << false << 0.0;
 
     // Indian grouping.
-    QTest::newRow("in lakh") << "en_IN" << "1,00,000" << true << 100000.0;
-    QTest::newRow("in western grouping") << "en_IN" << "100,000" << false << 0.0;
+    QTest::newRow("in lakh") << "en_IN"
+                             << "1,00,000" << true << 100000.0;
+    QTest::newRow("in western grouping") << "en_IN"
+                                         << "100,000" << false << 0.0;
 
     // The C locale and native digits.
-    QTest::newRow("C decimal") << "C" << "1000.5" << true << 1000.5;
-    QTest::newRow("C junk") << "C" << "1000.5x" << false << 0.0;
+    QTest::newRow("C decimal") << "C"
+                               << "1000.5" << true << 1000.5;
+    QTest::newRow("C junk") << "C"
+                            << "1000.5x" << false << 0.0;
     QTest::newRow("ar native digits") << "ar_EG" << QStringLiteral("\u0661\u0662") << true << 12.0;
-    QTest::newRow("ar latin digits") << "ar_EG" << "12" << true << 12.0;
+    QTest::newRow("ar latin digits") << "ar_EG"
+                                     << "12" << true << 12.0;
 }
 
-void TestNumberFormat::reading()
-{
+void TestNumberFormat::reading() {
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(bool, numeric);
@@ -97,8 +135,7 @@ void TestNumberFormat::reading()
     QCOMPARE(numbers.toDouble(text), value);
 }
 
-void TestNumberFormat::formatting_data()
-{
+void TestNumberFormat::formatting_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -116,8 +153,7 @@ void TestNumberFormat::formatting_data()
     QTest::newRow("C negative") << "C" << -9.0 << "-9.00";
 }
 
-void TestNumberFormat::formatting()
-{
+void TestNumberFormat::formatting() {
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, text);
@@ -128,8 +164,7 @@ void TestNumberFormat::formatting()
     QCOMPARE(numbers.toDouble(text), value);
 }
 
-void TestNumberFormat::rounding_data()
-{
+void TestNumberFormat::rounding_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("rounded");
 
@@ -147,8 +182,7 @@ void TestNumberFormat::rounding_data()
     QTest::newRow("huge") << 1e300 << 1e300;
 }
 
-void TestNumberFormat::rounding()
-{
+void TestNumberFormat::rounding() {
     QFETCH(double, value);
     QFETCH(double, rounded);
     QCOMPARE(roundHalfToEven(value), rounded);
