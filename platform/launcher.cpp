@@ -1,0 +1,44 @@
+#include "launcher.h"
+
+#include "runtime_error.h"
+
+#ifdef Q_OS_WIN
+#include <QProcess>
+#include <qt_windows.h>
+#else
+#include <QDesktopServices>
+#include <QUrl>
+#endif
+
+namespace {
+
+RuntimeError cannotOpen(const QString &url) {
+    return RuntimeError(QStringLiteral("Cannot open %1").arg(url));
+}
+
+} // namespace
+
+#ifdef Q_OS_WIN
+
+// The Windows shell opens the address in the default browser: "explorer.exe " and the address
+// as it stands, unquoted, started minimised with focus and left to run on its own.
+void DesktopLauncher::launch(const QString &url) {
+    QProcess process;
+    process.setProgram(QStringLiteral("explorer.exe"));
+    process.setNativeArguments(url);
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *args) {
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+    });
+    if (!process.startDetached())
+        throw cannotOpen(url);
+}
+
+#else
+
+void DesktopLauncher::launch(const QString &url) {
+    if (!QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode)))
+        throw cannotOpen(url);
+}
+
+#endif

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+// How much room a control's text needs and how much its current geometry gives it, as the
+// widget's style lays it out. Labels, line edits, drop-down lists and push buttons are known.
+namespace ControlFit {
+
+// The single-line size of the control's text; for a list, of its widest entry.
+QSize textSize(const QWidget *control);
+
+// The part of the control where the style draws that text.
+QSize textArea(const QWidget *control);
+
+inline bool textFits(const QWidget *control) {
+    const QSize need = textSize(control);
+    const QSize room = textArea(control);
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+} // namespace ControlFit

@@ -1,0 +1,279 @@
+#include "main_window.h"
+
+#include "calc/payment_calculation.h"
+#include "links/about_box.h"
+#include "links/link_table.h"
+#include "platform/launcher.h"
+#include "platform/message_boxes.h"
+#include "product_info.h"
+#include "ui/control_fit.h"
+#include "ui/link_label.h"
+#include "ui/window_design.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Dynamic property holding a control's position in its control array.
+constexpr char IndexProperty[] = "index";
+
+QWidget *createControl(const ControlDesign &design, QWidget *parent) {
+    const QString text = design.text.toString();
+    QWidget *control = nullptr;
+    switch (design.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        control = label;
+        break;
+    }
+    case ControlKind::TextBox:
+        control = new QLineEdit(text, parent);
+        break;
+    case ControlKind::DropDownList:
+        control = new QComboBox(parent);
+        break;
+    case ControlKind::PushButton: {
+        auto *button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        control = button;
+        break;
+    }
+    case ControlKind::LinkLabel:
+        control = new LinkLabel(text, parent);
+        break;
+    }
+    control->setObjectName(design.name.toString());
+    if (design.index >= 0)
+        control->setProperty(IndexProperty, design.index);
+    return control;
+}
+
+QRect scaled(const QRect &twips, double pixelsPerTwip) {
+    // Sizes round up so that scaling never takes a pixel from the room a text needs.
+    return QRect(qRound(twips.x() * pixelsPerTwip), qRound(twips.y() * pixelsPerTwip),
+                 int(std::ceil(twips.width() * pixelsPerTwip)),
+                 int(std::ceil(twips.height() * pixelsPerTwip)));
+}
+
+QSize scaled(const QSize &twips, double pixelsPerTwip) {
+    return scaled(QRect(QPoint(), twips), pixelsPerTwip).size();
+}
+
+double ratio(int need, double room) {
+    return room > 0 ? need / room : 1.0;
+}
+
+} // namespace
+
+Form1::Form1(FormServices services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_messages(services.messages)
+    , m_launcher(services.launcher)
+    , m_numbers(services.locale)
+    , m_errors(services.messages) {
+    setWindowTitle(ProductInfo::DisplayName.toString());
+    setCentralWidget(new QWidget(this));
+
+    createControls();
+    createMenuBar();
+    applyGeometry();
+    setTabOrder();
+    Text1->setFocus();
+
+    m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
+    // Connected only now that every control holds its initial text, so building the window
+    // runs no calculation.
+    connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    for (std::size_t i = 0; i < WindowDesign::Controls.size(); ++i)
+        m_controls[i] = createControl(WindowDesign::Controls[i], centralWidget());
+
+    Label1 = control<QLabel>(u"Label1");
+    for (int i = 0; i < int(Label2.size()); ++i)
+        Label2[std::size_t(i)] = control<QLabel>(u"Label2", i);
+    Label3 = control<LinkLabel>(u"Label3", 0);
+    Label4 = control<LinkLabel>(u"Label4", 1);
+    Text1 = control<QLineEdit>(u"Text1");
+    Text2 = control<QLineEdit>(u"Text2");
+    Text3 = control<QLineEdit>(u"Text3");
+    Text4 = control<QLineEdit>(u"Text4");
+    Combo1 = control<QComboBox>(u"Combo1");
+    Command1 = control<QPushButton>(u"Command1");
+
+    // Screen readers announce each field by the label in front of it.
+    const std::array<std::pair<QLabel *, QWidget *>, 5> captions{{
+        {Label1, Text1},
+        {Label2[0], Text2},
+        {Label2[1], Text3},
+        {Label2[2], Combo1},
+        {Label2[3], Text4},
+    }};
+    for (const auto &[label, field] : captions) {
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
+}
+
+void Form1::createMenuBar() {
+    std::array<QAction **, 3> actions{&OnlineCalc, &Terms, &About};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const auto &design = WindowDesign::MenuCommands[i];
+        QAction *action = menuBar()->addAction(design.text.toString());
+        action->setObjectName(design.name.toString());
+        *actions[i] = action;
+    }
+}
+
+// The design is in twips. At the screen's logical resolution its captions were made for a
+// smaller font than most desktops use today, so the whole design is enlarged by one factor,
+// just enough for every text (and the menu bar) to fit, which keeps its proportions.
+void Form1::applyGeometry() {
+    const double pixelsPerTwip = screen()->logicalDotsPerInch() / WindowDesign::TwipsPerInch;
+
+    double factor = 1.0;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        QWidget *control = m_controls[i];
+        const ControlDesign &design = WindowDesign::Controls[i];
+        control->ensurePolished();
+        control->setGeometry(scaled(design.twips, pixelsPerTwip));
+
+        QSize text = ControlFit::textSize(control);
+        if (design.kind == ControlKind::DropDownList) {
+            for (QStringView entry : WindowDesign::FrequencyEntries)
+                text = text.expandedTo(
+                    control->fontMetrics().size(Qt::TextSingleLine, entry.toString()));
+        }
+        const QSize need = text + control->size() - ControlFit::textArea(control);
+        factor = std::max({factor, ratio(need.width(), design.twips.width() * pixelsPerTwip),
+                           ratio(need.height(), design.twips.height() * pixelsPerTwip)});
+    }
+    menuBar()->ensurePolished();
+    factor = std::max(factor, ratio(menuBar()->sizeHint().width(),
+                                    WindowDesign::ClientAreaTwips.width() * pixelsPerTwip));
+
+    m_designScale = factor;
+    const double scale = pixelsPerTwip * factor;
+    for (std::size_t i = 0; i < m_controls.size(); ++i)
+        m_controls[i]->setGeometry(scaled(WindowDesign::Controls[i].twips, scale));
+    centralWidget()->setFixedSize(scaled(WindowDesign::ClientAreaTwips, scale));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::setTabOrder() {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i]->focusPolicy() & Qt::TabFocus)
+            order.push_back(i);
+    }
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return WindowDesign::Controls[a].tabPosition < WindowDesign::Controls[b].tabPosition;
+    });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(m_controls[order[i - 1]], m_controls[order[i]]);
+}
+
+template <typename Signal, typename Sender, typename Handler>
+void Form1::connectHandler(Sender *sender, Signal signal, Handler handler) {
+    connect(sender, signal, this,
+            [this, handler] { m_errors.run(std::bind_front(handler, this)); });
+}
+
+void Form1::connectHandlers() {
+    connectHandler(Text1, &QLineEdit::textChanged, &Form1::Text1_Change);
+    connectHandler(Text2, &QLineEdit::textChanged, &Form1::Text2_Change);
+    connectHandler(Text3, &QLineEdit::textChanged, &Form1::Text3_Change);
+    // activated is the user's choice only; selecting by code runs nothing.
+    connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
+    connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
+    connectHandler(Label3, &LinkLabel::clicked, [](Form1 *form) { form->Label3_Click(0); });
+    connectHandler(Label4, &LinkLabel::clicked, [](Form1 *form) { form->Label4_Click(1); });
+    connectHandler(OnlineCalc, &QAction::triggered, &Form1::OnlineCalc_Click);
+    connectHandler(Terms, &QAction::triggered, &Form1::Terms_Click);
+    connectHandler(About, &QAction::triggered, &Form1::About_Click);
+}
+
+template <typename Control> Control *Form1::control(QStringView name, int index) const {
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const ControlDesign &design = WindowDesign::Controls[i];
+        if (design.name == name && design.index == index)
+            return qobject_cast<Control *>(m_controls[i]);
+    }
+    return nullptr;
+}
+
+void Form1::Form_Load() {
+    for (std::size_t i = 0; i < WindowDesign::FrequencyEntries.size(); ++i)
+        Combo1->insertItem(int(i), WindowDesign::FrequencyEntries[i].toString());
+    Combo1->setCurrentIndex(0);
+}
+
+void Form1::OpenBrowser(QString url) {
+    m_launcher.launch(url);
+}
+
+void Form1::CalcPayment() {
+    ::CalcPayment(*m_view, m_numbers);
+}
+
+void Form1::Text1_Change() {
+    CalcPayment();
+}
+
+void Form1::Text2_Change() {
+    CalcPayment();
+}
+
+void Form1::Text3_Change() {
+    CalcPayment();
+}
+
+void Form1::Combo1_Click() {
+    CalcPayment();
+}
+
+void Form1::Command1_Click() {
+    CalcPayment();
+    if (Text4->text() == QString()) {
+        m_messages.MsgBox(QStringLiteral("Please correct the value in the fields marked in yellow "
+                                         "and try again.\r\nFields can include only digits."),
+                          MessageBoxes::OkOnly);
+    }
+}
+
+void Form1::Label3_Click(int /*index*/) {
+    OpenBrowser(LinkUrl(Link::MakerName));
+}
+
+void Form1::Label4_Click(int /*index*/) {
+    OpenBrowser(LinkUrl(Link::DiscountedMortgage));
+}
+
+void Form1::OnlineCalc_Click() {
+    OpenBrowser(LinkUrl(Link::OnlineCalc));
+}
+
+void Form1::Terms_Click() {
+    OpenBrowser(LinkUrl(Link::TermsOfUse));
+}
+
+void Form1::About_Click() {
+    if (AboutBox::askToBrowse(m_messages))
+        OpenBrowser(LinkUrl(Link::AboutHomePage));
+}

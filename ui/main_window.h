@@ -1,0 +1,96 @@
+#pragma once
+
+// Data flows one way through the window: the text of an input field -> the number services
+// (NumberFormat, which reads it under the user's locale) -> the payment calculation -> its view
+// of this window (FormPaymentView) -> the field colours and the result field. Links, menu
+// commands and the About box go to OpenBrowser -> the launching service -> the user's browser.
+// Every handler runs through one ErrorReporter, so no error escapes into the event loop.
+
+#include "platform/error_reporter.h"
+#include "platform/number_format.h"
+#include "ui/form_payment_view.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class Launcher;
+class LinkLabel;
+class MessageBoxes;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// What the window needs from its platform; tests pass fakes and a pinned locale.
+struct FormServices {
+    MessageBoxes &messages;
+    Launcher &launcher;
+    QLocale locale = QLocale::system();
+};
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(FormServices services, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Fills the frequency list and selects "Monthly"; computes nothing.
+    void Form_Load();
+
+    void OpenBrowser(QString url);
+
+    // The uniform factor by which the design was enlarged so that every text fits.
+    double designScale() const { return m_designScale; }
+
+private Q_SLOTS:
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Combo1_Click();
+    void Command1_Click();
+    void Label3_Click(int index);
+    void Label4_Click(int index);
+    void OnlineCalc_Click();
+    void Terms_Click();
+    void About_Click();
+
+private:
+    void CalcPayment();
+
+    void createControls();
+    void createMenuBar();
+    void applyGeometry();
+    void setTabOrder();
+    void connectHandlers();
+    template <typename Signal, typename Sender, typename Handler>
+    void connectHandler(Sender *sender, Signal signal, Handler handler);
+    template <typename Control> Control *control(QStringView name, int index = -1) const;
+
+    MessageBoxes &m_messages;
+    Launcher &m_launcher;
+    NumberFormat m_numbers;
+    ErrorReporter m_errors;
+    std::array<QWidget *, 13> m_controls{};
+    double m_designScale = 1.0;
+
+    QLabel *Label1 = nullptr;
+    std::array<QLabel *, 4> Label2{};
+    LinkLabel *Label3 = nullptr;
+    LinkLabel *Label4 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLineEdit *Text4 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QAction *OnlineCalc = nullptr;
+    QAction *Terms = nullptr;
+    QAction *About = nullptr;
+
+    std::unique_ptr<FormPaymentView> m_view;
+};
