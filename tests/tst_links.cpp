@@ -1,0 +1,207 @@
+#include "fakes.h"
+#include "links/about_box.h"
+#include "ui/link_label.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString Host = QStringLiteral("http://www.velmora.example");
+
+} // namespace
+
+// Receives what the real launching service hands to the desktop.
+class UrlReceiver : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void openUrl(const QUrl &url) { urls << url; }
+};
+
+class TestLinks : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void eachCommandLaunchesItsPage_data();
+    void eachCommandLaunchesItsPage();
+    void clickBesideTheLinkTextOpensNothing();
+    void aboutBoxNamesTheProduct();
+    void aboutBoxOpensTheHomePageOnOkOnly_data();
+    void aboutBoxOpensTheHomePageOnOkOnly();
+    void failedLaunchIsReportedAndTouchesNoField_data();
+    void failedLaunchIsReportedAndTouchesNoField();
+    void desktopLauncherHandsTheAddressToTheDesktop();
+
+private:
+    void trigger(const QString &command);
+    QStringList fieldState() const;
+
+    std::unique_ptr<RecordingMessageBoxes> m_messages;
+    std::unique_ptr<RecordingLauncher> m_launcher;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestLinks::init() {
+    m_messages = std::make_unique<RecordingMessageBoxes>();
+    m_launcher = std::make_unique<RecordingLauncher>();
+    m_form = std::make_unique<Form1>(
+        FormServices{*m_messages, *m_launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
+    m_form->Form_Load();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestLinks::cleanup() {
+    m_form.reset();
+    m_launcher.reset();
+    m_messages.reset();
+}
+
+// Clicks a link label on its text, or triggers a menu command, as the user would.
+void TestLinks::trigger(const QString &command) {
+    if (auto *label = m_form->findChild<LinkLabel *>(command)) {
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->textRect().center());
+        return;
+    }
+    for (QAction *action : m_form->menuBar()->actions()) {
+        if (action->objectName() == command) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable("no command " + command));
+}
+
+// The texts and colours of the four fields, to show that a command left them alone.
+QStringList TestLinks::fieldState() const {
+    QStringList state;
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4"}) {
+        const auto *edit = m_form->findChild<QLineEdit *>(name);
+        state << edit->text() << edit->palette().color(QPalette::Base).name();
+    }
+    return state;
+}
+
+void TestLinks::eachCommandLaunchesItsPage_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("url");
+
+    QTest::newRow("maker's name") << "Label3" << Host + "/?tq1l1";
+    QTest::newRow("discounted mortgage") << "Label4" << Host + "/?tq1l2";
+    QTest::newRow("online calc") << "OnlineCalc" << Host + "/?tq1";
+    QTest::newRow("terms of use") << "Terms" << Host + "/?tq1t";
+    QTest::newRow("about, OK") << "About" << Host + "/?tq1a";
+}
+
+void TestLinks::eachCommandLaunchesItsPage() {
+    QFETCH(QString, command);
+    QFETCH(QString, url);
+
+    // A result and a marked field on show, which no link may touch.
+    QTest::mouseClick(m_form->findChild<QWidget *>("Command1"), Qt::LeftButton);
+    m_form->findChild<QLineEdit *>("Text3")->setText(QStringLiteral("0"));
+    m_messages->shown.clear();
+    const QStringList before = fieldState();
+
+    trigger(command);
+    QCOMPARE(m_launcher->urls, QStringList{url});
+    trigger(command);
+    QCOMPARE(m_launcher->urls, QStringList({url, url}));
+    QCOMPARE(fieldState(), before);
+}
+
+void TestLinks::clickBesideTheLinkTextOpensNothing() {
+    auto *label = m_form->findChild<LinkLabel *>("Label4");
+    const QPoint beside(label->textRect().right() + 10, label->height() / 2);
+    QVERIFY(label->rect().contains(beside));
+    QTest::mouseClick(label, Qt::LeftButton, {}, beside);
+    QTest::mouseClick(label, Qt::RightButton, {}, label->textRect().center());
+    QVERIFY(m_launcher->urls.isEmpty());
+}
+
+void TestLinks::aboutBoxNamesTheProduct() {
+    trigger("About");
+    QCOMPARE(m_messages->shown.size(), 1);
+    QCOMPARE(m_messages->shown[0].style, MessageBoxes::OkCancel);
+    const QStringList lines = m_messages->shown[0].prompt.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines[0], QStringLiteral("Varnel Tosk 1.0"));
+    QCOMPARE(lines[1], QStringLiteral("By Velmora Software"));
+    QVERIFY(lines[2].startsWith(QStringLiteral("Copyright \u00A9 2026")));
+    QCOMPARE(lines[3], QString());
+    QCOMPARE(lines[4], QStringLiteral("Browse to Velmora home page?"));
+    // No stray line feeds or carriage returns besides the four separators.
+    QCOMPARE(m_messages->shown[0].prompt.count(u'\n'), 4);
+    QCOMPARE(m_messages->shown[0].prompt.count(u'\r'), 4);
+}
+
+void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("urls");
+
+    QTest::newRow("OK") << int(MessageBoxes::Ok) << QStringList{Host + "/?tq1a"};
+    QTest::newRow("Cancel or closed") << int(MessageBoxes::Cancel) << QStringList{};
+}
+
+void TestLinks::aboutBoxOpensTheHomePageOnOkOnly() {
+    QFETCH(int, answer);
+    QFETCH(QStringList, urls);
+
+    const QStringList before = fieldState();
+    m_messages->answer = MessageBoxes::Result(answer);
+    trigger("About");
+    QCOMPARE(m_launcher->urls, urls);
+    QCOMPARE(fieldState(), before);
+}
+
+void TestLinks::failedLaunchIsReportedAndTouchesNoField_data() {
+    eachCommandLaunchesItsPage_data();
+}
+
+void TestLinks::failedLaunchIsReportedAndTouchesNoField() {
+    QFETCH(QString, command);
+    QFETCH(QString, url);
+
+    QTest::mouseClick(m_form->findChild<QWidget *>("Command1"), Qt::LeftButton);
+    const QStringList before = fieldState();
+    m_launcher->fails = true;
+
+    trigger(command);
+    QStringList expected{"Run-time error: Cannot open " + url};
+    if (command == "About")
+        expected.prepend(AboutBox::prompt());
+    QCOMPARE(m_messages->prompts(), expected);
+    QCOMPARE(fieldState(), before);
+
+    // The program goes on: the next command works.
+    m_launcher->fails = false;
+    trigger(command);
+    QCOMPARE(m_launcher->urls, QStringList{url});
+}
+
+void TestLinks::desktopLauncherHandsTheAddressToTheDesktop() {
+    UrlReceiver receiver;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &receiver, "openUrl");
+    DesktopLauncher().launch(Host + "/?tq1t");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(receiver.urls, QList<QUrl>{QUrl(Host + "/?tq1t")});
+    QCOMPARE(receiver.urls[0].toString(), Host + "/?tq1t");
+}
+
+QTEST_MAIN(TestLinks)
+#include "tst_links.moc"

@@ -1,0 +1,331 @@
+#include "fakes.h"
+#include "ui/control_fit.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QString CorrectionMessage =
+    QStringLiteral("Please correct the value in the fields marked in yellow and try again.\r\n"
+                   "Fields can include only digits.");
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startsWithInitialValuesAndNoResult();
+    void menuBarHoldsThreePlainCommands();
+    void everyTextFitsItsControl();
+    void fieldsAreNamedForScreenReaders();
+    void linkLabelsLookLikeLinks();
+    void tabOrderFollowsTheInputs();
+    void enterAndEscapeDoNothing();
+
+    void typingRecalculatesEveryKeystroke_data();
+    void typingRecalculatesEveryKeystroke();
+    void clearingAFieldMarksItAndEmptiesTheResult();
+    void markedFieldTurnsBackToNormal();
+    void frequencyChosenByKeyboardRecomputes();
+
+    void calcCommand_data();
+    void calcCommand();
+    void arithmeticFaultIsReportedOnceAndTheWindowGoesOn();
+
+private:
+    template <typename T> T *child(const QString &name) const {
+        T *widget = m_form->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QLineEdit *field(const QString &name) const { return child<QLineEdit>(name); }
+    bool isMarked(const QString &name) const {
+        return field(name)->palette().color(QPalette::Base) == Yellow;
+    }
+    void replaceText(const QString &name, const QString &text);
+
+    std::unique_ptr<RecordingMessageBoxes> m_messages;
+    std::unique_ptr<RecordingLauncher> m_launcher;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestMainWindow::init() {
+    m_messages = std::make_unique<RecordingMessageBoxes>();
+    m_launcher = std::make_unique<RecordingLauncher>();
+    m_form = std::make_unique<Form1>(
+        FormServices{*m_messages, *m_launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
+    m_form->Form_Load();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void TestMainWindow::cleanup() {
+    m_form.reset();
+    m_launcher.reset();
+    m_messages.reset();
+}
+
+// Selects the whole text of a field and types the new one over it, as a user would.
+void TestMainWindow::replaceText(const QString &name, const QString &text) {
+    QLineEdit *edit = field(name);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void TestMainWindow::startsWithInitialValuesAndNoResult() {
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Varnel Tosk"));
+    QCOMPARE(field("Text1")->text(), QStringLiteral("250000"));
+    QCOMPARE(field("Text2")->text(), QStringLiteral("5"));
+    QCOMPARE(field("Text3")->text(), QStringLiteral("25"));
+    QCOMPARE(field("Text4")->text(), QString());
+    for (const char *name : {"Text1", "Text2", "Text3"})
+        QVERIFY2(!isMarked(name), qPrintable(name));
+
+    auto *combo = child<QComboBox>("Combo1");
+    QVERIFY(!combo->isEditable());
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->itemText(0), QStringLiteral("Monthly"));
+    QCOMPARE(combo->itemText(1), QStringLiteral("Bi-Weekly"));
+    QCOMPARE(combo->itemText(2), QStringLiteral("Weekly"));
+    QCOMPARE(combo->currentIndex(), 0);
+
+    QCOMPARE(QApplication::focusWidget(), field("Text1"));
+    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_launcher->urls.isEmpty());
+}
+
+void TestMainWindow::menuBarHoldsThreePlainCommands() {
+    const QList<QAction *> actions = m_form->menuBar()->actions();
+    QStringList texts;
+    for (QAction *action : actions) {
+        texts << action->text();
+        QVERIFY(!action->menu());
+        QVERIFY(action->shortcut().isEmpty());
+        QVERIFY(!action->text().contains(u'&'));
+        // Shown in full on the bar, not folded into an overflow button.
+        const QRect place = m_form->menuBar()->actionGeometry(action);
+        QVERIFY2(!place.isEmpty() && place.right() < m_form->menuBar()->width(),
+                 qPrintable(action->text()));
+    }
+    QCOMPARE(texts, QStringList({"Online calc...", "Terms of Use...", "About..."}));
+    QCOMPARE(actions[0]->objectName(), QStringLiteral("OnlineCalc"));
+    QCOMPARE(actions[1]->objectName(), QStringLiteral("Terms"));
+    QCOMPARE(actions[2]->objectName(), QStringLiteral("About"));
+}
+
+void TestMainWindow::everyTextFitsItsControl() {
+    const QList<QWidget *> controls = m_form->centralWidget()->findChildren<QWidget *>();
+    QCOMPARE(controls.size(), 13);
+    for (QWidget *control : controls) {
+        QVERIFY2(ControlFit::textFits(control),
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
+                                .arg(control->objectName())
+                                .arg(ControlFit::textSize(control).width())
+                                .arg(ControlFit::textSize(control).height())
+                                .arg(ControlFit::textArea(control).width())
+                                .arg(ControlFit::textArea(control).height())));
+        QVERIFY(m_form->centralWidget()->rect().contains(control->geometry()));
+    }
+    // One factor for the whole design keeps its proportions: the client area is 4104 x 2676
+    // twips, and the fields start at 2520 twips.
+    const QSize client = m_form->centralWidget()->size();
+    QVERIFY(qAbs(double(client.width()) / client.height() - 4104.0 / 2676.0) < 0.01);
+    QVERIFY(qAbs(double(field("Text1")->x()) / client.width() - 2520.0 / 4104.0) < 0.01);
+    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+}
+
+void TestMainWindow::fieldsAreNamedForScreenReaders() {
+    QCOMPARE(field("Text1")->accessibleName(), QStringLiteral("Loan amount ($/€/£)"));
+    QCOMPARE(field("Text2")->accessibleName(), QStringLiteral("Interest rate (%)"));
+    QCOMPARE(field("Text3")->accessibleName(), QStringLiteral("Term in years"));
+    QCOMPARE(child<QComboBox>("Combo1")->accessibleName(), QStringLiteral("Payment frequency"));
+    QCOMPARE(field("Text4")->accessibleName(), QStringLiteral("Periodical payment ($/€/£)"));
+}
+
+void TestMainWindow::linkLabelsLookLikeLinks() {
+    for (const char *name : {"Label3", "Label4"}) {
+        auto *label = child<QLabel>(name);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(label->font().underline());
+        QCOMPARE(label->font().pointSizeF(), 7.8);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(label->cursor().hotSpot(), QPoint(12, 1));
+        QCOMPARE(label->cursor().pixmap().size(), QSize(32, 32));
+    }
+}
+
+void TestMainWindow::tabOrderFollowsTheInputs() {
+    QStringList visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"Text2", "Text3", "Combo1", "Text4", "Command1", "Text1"}));
+}
+
+void TestMainWindow::enterAndEscapeDoNothing() {
+    replaceText("Text2", "0");
+    m_messages->shown.clear();
+    for (const char *name : {"Text1", "Text2", "Text4"}) {
+        QTest::keyClick(field(name), Qt::Key_Return);
+        QTest::keyClick(field(name), Qt::Key_Enter);
+        QTest::keyClick(field(name), Qt::Key_Escape);
+    }
+    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_form->isVisible());
+    QVERIFY(!child<QPushButton>("Command1")->isDefault());
+    QVERIFY(!child<QPushButton>("Command1")->autoDefault());
+}
+
+void TestMainWindow::typingRecalculatesEveryKeystroke_data() {
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("results");
+
+    QTest::newRow("rate 12") << "Text2"
+                             << "12" << QStringList{"942.00", "2,633.00"};
+    QTest::newRow("amount with grouping") << "Text1"
+                                          << "1,000" << QStringList{"0.00", "", "", "", "6.00"};
+    QTest::newRow("term through a bad text") << "Text3"
+                                             << "1e1" << QStringList{"21,402.00", "", "2,652.00"};
+}
+
+void TestMainWindow::typingRecalculatesEveryKeystroke() {
+    QFETCH(QString, fieldName);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, results);
+
+    replaceText(fieldName, QString());
+    QStringList seen;
+    for (QChar c : typed) {
+        QTest::keyClick(field(fieldName), c.toLatin1());
+        seen << field("Text4")->text();
+    }
+    QCOMPARE(seen, results);
+    QVERIFY(m_messages->shown.isEmpty());
+}
+
+void TestMainWindow::clearingAFieldMarksItAndEmptiesTheResult() {
+    replaceText("Text2", "6");
+    QCOMPARE(field("Text4")->text(), QStringLiteral("1,611.00"));
+
+    QSignalSpy changes(field("Text2"), &QLineEdit::textChanged);
+    replaceText("Text2", QString());
+    QCOMPARE(changes.size(), 1);
+    QVERIFY(isMarked("Text2"));
+    QVERIFY(!isMarked("Text1"));
+    QVERIFY(!isMarked("Text3"));
+    QCOMPARE(field("Text4")->text(), QString());
+}
+
+void TestMainWindow::markedFieldTurnsBackToNormal() {
+    const QColor normalBase = QApplication::palette(field("Text1")).color(QPalette::Base);
+    replaceText("Text3", "abc");
+    QVERIFY(isMarked("Text3"));
+    replaceText("Text3", "25");
+    QCOMPARE(field("Text3")->palette().color(QPalette::Base), normalBase);
+    QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
+}
+
+void TestMainWindow::frequencyChosenByKeyboardRecomputes() {
+    auto *combo = child<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), QStringLiteral("Bi-Weekly"));
+    QCOMPARE(field("Text4")->text(), QStringLiteral("674.00"));
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), QStringLiteral("Weekly"));
+    QCOMPARE(field("Text4")->text(), QStringLiteral("337.00"));
+
+    // A selection made by code is not the user's: it recomputes nothing.
+    field("Text4")->clear();
+    combo->setCurrentIndex(0);
+    QCOMPARE(field("Text4")->text(), QString());
+}
+
+void TestMainWindow::calcCommand_data() {
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("typedIntoResult");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("rateMarked");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("right after start") << QString() << QString() << "1,461.00" << false << 0;
+    QTest::newRow("replaces what the user typed") << QString() << "hello"
+                                                  << "1,461.00" << false << 0;
+    QTest::newRow("zero rate") << "0" << QString() << "" << true << 1;
+    QTest::newRow("words for a rate") << "five" << QString() << "" << true << 1;
+}
+
+void TestMainWindow::calcCommand() {
+    QFETCH(QString, rate);
+    QFETCH(QString, typedIntoResult);
+    QFETCH(QString, result);
+    QFETCH(bool, rateMarked);
+    QFETCH(int, messages);
+
+    if (!rate.isEmpty())
+        replaceText("Text2", rate);
+    if (!typedIntoResult.isEmpty())
+        QTest::keyClicks(field("Text4"), typedIntoResult);
+
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+
+    QCOMPARE(field("Text4")->text(), result);
+    QCOMPARE(isMarked("Text2"), rateMarked);
+    QCOMPARE(m_messages->shown.size(), messages);
+    if (messages > 0) {
+        QCOMPARE(m_messages->shown[0].prompt, CorrectionMessage);
+        QCOMPARE(m_messages->shown[0].style, MessageBoxes::OkOnly);
+    }
+}
+
+void TestMainWindow::arithmeticFaultIsReportedOnceAndTheWindowGoesOn() {
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
+
+    // Pasted in one piece, a term too long for a double is one change and one fault.
+    QApplication::clipboard()->setText(QStringLiteral("1e308"));
+    field("Text3")->setFocus();
+    field("Text3")->selectAll();
+    QTest::keySequence(field("Text3"), QKeySequence::Paste);
+    QCOMPARE(field("Text3")->text(), QStringLiteral("1e308"));
+    QCOMPARE(m_messages->prompts(), QStringList{"Run-time error: Overflow"});
+    QCOMPARE(field("Text4")->text(), QString());
+    QVERIFY(!isMarked("Text3"));
+
+    // The calc command meets the same fault: reported, and no correction message after it.
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(m_messages->prompts(),
+             QStringList({"Run-time error: Overflow", "Run-time error: Overflow"}));
+
+    replaceText("Text3", "25");
+    QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
+    QCOMPARE(m_messages->shown.size(), 2);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
