@@ -12,7 +12,8 @@
 namespace {
 
 // Without a display Qt aborts with a long message; one clear line serves the user better.
-bool displayAvailable() {
+bool displayAvailable()
+{
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const auto isSet = [](const char *name) {
         const char *value = std::getenv(name);
@@ -26,7 +27,8 @@ bool displayAvailable() {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (!displayAvailable()) {
         std::fputs("varneltosk: no display to show the window on (neither DISPLAY nor "
                    "WAYLAND_DISPLAY is set).\n",

@@ -10,13 +10,15 @@
 
 namespace {
 
-struct FieldReading {
+struct FieldReading
+{
     double value = 0.0;
     bool valid = false;
 };
 
 // A field passes when it is numeric; its colour is set before the next field is read.
-FieldReading readField(PaymentView &view, const NumberFormat &numbers, InputField field) {
+FieldReading readField(PaymentView &view, const NumberFormat &numbers, InputField field)
+{
     if (!numbers.isNumeric(view.fieldText(field))) {
         view.setFieldBackground(field, FieldBackground::FieldMarked);
         return {};
@@ -27,7 +29,8 @@ FieldReading readField(PaymentView &view, const NumberFormat &numbers, InputFiel
 }
 
 // Rate and term must also be non-zero: a numeric zero is first shown normal, then marked.
-FieldReading readNonZeroField(PaymentView &view, const NumberFormat &numbers, InputField field) {
+FieldReading readNonZeroField(PaymentView &view, const NumberFormat &numbers, InputField field)
+{
     FieldReading reading = readField(view, numbers, field);
     if (reading.value == 0.0) {
         reading.valid = false;
@@ -38,14 +41,16 @@ FieldReading readNonZeroField(PaymentView &view, const NumberFormat &numbers, In
 
 } // namespace
 
-int periodsPerYear(int frequencyPosition) {
+int periodsPerYear(int frequencyPosition)
+{
     constexpr std::array<int, 3> PeriodsPerYear{12, 26, 52};
     if (frequencyPosition < 0 || frequencyPosition >= int(PeriodsPerYear.size()))
         return PeriodsPerYear[0];
     return PeriodsPerYear[std::size_t(frequencyPosition)];
 }
 
-void CalcPayment(PaymentView &view, const NumberFormat &numbers) {
+void CalcPayment(PaymentView &view, const NumberFormat &numbers)
+{
     using namespace CheckedArithmetic;
 
     const FieldReading amount = readField(view, numbers, InputField::Amount);

@@ -9,7 +9,8 @@ enum class FieldBackground { FieldNormal, FieldMarked };
 
 // What the calculation sees of the window: a passive view with no logic of its own, so the
 // calculation runs and is tested without a window toolkit.
-class PaymentView {
+class PaymentView
+{
 public:
     virtual ~PaymentView() = default;
 

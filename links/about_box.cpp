@@ -7,7 +7,8 @@
 
 namespace AboutBox {
 
-QString prompt() {
+QString prompt()
+{
     const QStringList lines{
         QStringLiteral("%1 %2.%3")
             .arg(ProductInfo::DisplayName)
@@ -23,7 +24,8 @@ QString prompt() {
     return lines.join(QStringLiteral("\r\n"));
 }
 
-bool askToBrowse(MessageBoxes &messages) {
+bool askToBrowse(MessageBoxes &messages)
+{
     return messages.MsgBox(prompt(), MessageBoxes::OkCancel) == MessageBoxes::Ok;
 }
 

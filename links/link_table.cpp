@@ -9,7 +9,8 @@ namespace {
 // A reserved example domain: it can never belong to anyone real.
 constexpr QStringView WebHost = u"www.velmora.example";
 
-struct LinkEntry {
+struct LinkEntry
+{
     Link link;
     QStringView suffix;
 };
@@ -24,7 +25,8 @@ constexpr std::array<LinkEntry, 5> Links{{
 
 } // namespace
 
-QString LinkUrl(Link link) {
+QString LinkUrl(Link link)
+{
     for (const LinkEntry &entry : Links) {
         if (entry.link == link)
             return QStringLiteral("http://%1%2").arg(WebHost, entry.suffix);

@@ -8,7 +8,8 @@ namespace CheckedArithmetic {
 
 namespace {
 
-double checked(double result) {
+double checked(double result)
+{
     if (std::isnan(result))
         throw RuntimeError::invalidOperation();
     if (std::isinf(result))
@@ -18,19 +19,23 @@ double checked(double result) {
 
 } // namespace
 
-double add(double a, double b) {
+double add(double a, double b)
+{
     return checked(a + b);
 }
 
-double subtract(double a, double b) {
+double subtract(double a, double b)
+{
     return checked(a - b);
 }
 
-double multiply(double a, double b) {
+double multiply(double a, double b)
+{
     return checked(a * b);
 }
 
-double divide(double dividend, double divisor) {
+double divide(double dividend, double divisor)
+{
     if (divisor == 0.0) {
         // 0/0 is an invalid operation, anything else over zero a division by zero.
         if (dividend == 0.0)
@@ -40,7 +45,8 @@ double divide(double dividend, double divisor) {
     return checked(dividend / divisor);
 }
 
-double power(double base, double exponent) {
+double power(double base, double exponent)
+{
     // Zero to a negative power is a pole, reported like the division it stands for.
     if (base == 0.0 && exponent < 0.0)
         throw RuntimeError::divisionByZero();

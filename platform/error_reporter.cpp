@@ -4,7 +4,8 @@
 
 #include <QDebug>
 
-void ErrorReporter::report(std::exception_ptr error) noexcept {
+void ErrorReporter::report(std::exception_ptr error) noexcept
+{
     QString message;
     try {
         std::rethrow_exception(error);

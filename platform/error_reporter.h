@@ -8,12 +8,15 @@
 
 // The one place where errors raised by a handler are caught: no exception may cross into Qt's
 // event loop. The error is shown in a message box and the program goes on.
-class ErrorReporter {
+class ErrorReporter
+{
 public:
     explicit ErrorReporter(MessageBoxes &messages)
-        : m_messages(messages) {}
+        : m_messages(messages)
+    {}
 
-    template <typename Handler> void run(Handler &&handler) noexcept {
+    template <typename Handler> void run(Handler &&handler) noexcept
+    {
         try {
             handler();
         } catch (...) {

@@ -12,7 +12,8 @@
 
 namespace {
 
-RuntimeError cannotOpen(const QString &url) {
+RuntimeError cannotOpen(const QString &url)
+{
     return RuntimeError(QStringLiteral("Cannot open %1").arg(url));
 }
 
@@ -22,7 +23,8 @@ RuntimeError cannotOpen(const QString &url) {
 
 // The Windows shell opens the address in the default browser: "explorer.exe " and the address
 // as it stands, unquoted, started minimised with focus and left to run on its own.
-void DesktopLauncher::launch(const QString &url) {
+void DesktopLauncher::launch(const QString &url)
+{
     QProcess process;
     process.setProgram(QStringLiteral("explorer.exe"));
     process.setNativeArguments(url);
@@ -36,7 +38,8 @@ void DesktopLauncher::launch(const QString &url) {
 
 #else
 
-void DesktopLauncher::launch(const QString &url) {
+void DesktopLauncher::launch(const QString &url)
+{
     if (!QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode)))
         throw cannotOpen(url);
 }

@@ -4,7 +4,8 @@
 
 // Opens a web address in the user's browser: one launch per call, never waited on. Behind an
 // interface so tests can record launches instead of starting a browser.
-class Launcher {
+class Launcher
+{
 public:
     virtual ~Launcher() = default;
 
@@ -12,7 +13,8 @@ public:
     virtual void launch(const QString &url) = 0;
 };
 
-class DesktopLauncher : public Launcher {
+class DesktopLauncher : public Launcher
+{
 public:
     void launch(const QString &url) override;
 };

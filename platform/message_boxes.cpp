@@ -6,7 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-MessageBoxes::Result DesktopMessageBoxes::MsgBox(const QString &prompt, Style style) {
+MessageBoxes::Result DesktopMessageBoxes::MsgBox(const QString &prompt, Style style)
+{
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(ProductInfo::ApplicationTitle.toString());
     box.setIcon(QMessageBox::NoIcon);

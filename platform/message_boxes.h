@@ -4,7 +4,8 @@
 
 // Modal message boxes with the application title as caption and no icon. Behind an interface so
 // tests can record what would have been shown instead of blocking on a modal box.
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     enum Style { OkOnly = 0, OkCancel = 1 };
     enum Result { Ok = 1, Cancel = 2 };
@@ -15,7 +16,8 @@ public:
     virtual Result MsgBox(const QString &prompt, Style style) = 0;
 };
 
-class DesktopMessageBoxes : public MessageBoxes {
+class DesktopMessageBoxes : public MessageBoxes
+{
 public:
     Result MsgBox(const QString &prompt, Style style) override;
 };

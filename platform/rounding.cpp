@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-double roundHalfToEven(double value) {
+double roundHalfToEven(double value)
+{
     if (!std::isfinite(value))
         return value;
     const double below = std::floor(value);

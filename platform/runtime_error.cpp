@@ -2,16 +2,20 @@
 
 RuntimeError::RuntimeError(const QString &message)
     : std::runtime_error(message.toStdString())
-    , m_message(message) {}
+    , m_message(message)
+{}
 
-RuntimeError RuntimeError::overflow() {
+RuntimeError RuntimeError::overflow()
+{
     return RuntimeError(QStringLiteral("Overflow"));
 }
 
-RuntimeError RuntimeError::divisionByZero() {
+RuntimeError RuntimeError::divisionByZero()
+{
     return RuntimeError(QStringLiteral("Division by zero"));
 }
 
-RuntimeError RuntimeError::invalidOperation() {
+RuntimeError RuntimeError::invalidOperation()
+{
     return RuntimeError(QStringLiteral("Invalid procedure call or argument"));
 }

@@ -9,19 +9,23 @@
 #include <QStringList>
 
 // Records every message box instead of showing it, and answers with a chosen button.
-class RecordingMessageBoxes : public MessageBoxes {
+class RecordingMessageBoxes : public MessageBoxes
+{
 public:
-    struct Shown {
+    struct Shown
+    {
         QString prompt;
         Style style;
     };
 
-    Result MsgBox(const QString &prompt, Style style) override {
+    Result MsgBox(const QString &prompt, Style style) override
+    {
         shown.append({prompt, style});
         return answer;
     }
 
-    QStringList prompts() const {
+    QStringList prompts() const
+    {
         QStringList result;
         for (const Shown &box : shown)
             result << box.prompt;
@@ -33,9 +37,11 @@ public:
 };
 
 // Records every launch instead of starting a browser; can be told to fail like a missing one.
-class RecordingLauncher : public Launcher {
+class RecordingLauncher : public Launcher
+{
 public:
-    void launch(const QString &url) override {
+    void launch(const QString &url) override
+    {
         if (fails)
             throw RuntimeError(QStringLiteral("Cannot open %1").arg(url));
         urls << url;

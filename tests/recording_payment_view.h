@@ -8,16 +8,19 @@
 #include <array>
 
 // An in-memory view that remembers every colour and result the calculation writes, in order.
-class RecordingPaymentView : public PaymentView {
+class RecordingPaymentView : public PaymentView
+{
 public:
     RecordingPaymentView(const QString &amount, const QString &rate, const QString &term,
                          int frequency = 0)
         : texts{amount, rate, term}
-        , position(frequency) {}
+        , position(frequency)
+    {}
 
     QString fieldText(InputField field) const override { return texts[index(field)]; }
 
-    void setFieldBackground(InputField field, FieldBackground background) override {
+    void setFieldBackground(InputField field, FieldBackground background) override
+    {
         backgrounds[index(field)] = background;
         log << QStringLiteral("%1:%2").arg(fieldName(field),
                                            background == FieldBackground::FieldMarked
@@ -27,16 +30,19 @@ public:
 
     int frequencyPosition() const override { return position; }
 
-    void setResultText(const QString &text) override {
+    void setResultText(const QString &text) override
+    {
         result = text;
         log << QStringLiteral("result:") + text;
     }
 
-    bool isMarked(InputField field) const {
+    bool isMarked(InputField field) const
+    {
         return backgrounds[index(field)] == FieldBackground::FieldMarked;
     }
 
-    static QString fieldName(InputField field) {
+    static QString fieldName(InputField field)
+    {
         static const std::array<QString, 3> names{QStringLiteral("amount"), QStringLiteral("rate"),
                                                   QStringLiteral("term")};
         return names[index(field)];

@@ -20,7 +20,8 @@ const QString Host = QStringLiteral("http://www.velmora.example");
 } // namespace
 
 // Receives what the real launching service hands to the desktop.
-class UrlReceiver : public QObject {
+class UrlReceiver : public QObject
+{
     Q_OBJECT
 
 public:
@@ -30,7 +31,8 @@ public Q_SLOTS:
     void openUrl(const QUrl &url) { urls << url; }
 };
 
-class TestLinks : public QObject {
+class TestLinks : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -56,7 +58,8 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
-void TestLinks::init() {
+void TestLinks::init()
+{
     m_messages = std::make_unique<RecordingMessageBoxes>();
     m_launcher = std::make_unique<RecordingLauncher>();
     m_form = std::make_unique<Form1>(
@@ -66,14 +69,16 @@ void TestLinks::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
 
-void TestLinks::cleanup() {
+void TestLinks::cleanup()
+{
     m_form.reset();
     m_launcher.reset();
     m_messages.reset();
 }
 
 // Clicks a link label on its text, or triggers a menu command, as the user would.
-void TestLinks::trigger(const QString &command) {
+void TestLinks::trigger(const QString &command)
+{
     if (auto *label = m_form->findChild<LinkLabel *>(command)) {
         QTest::mouseClick(label, Qt::LeftButton, {}, label->textRect().center());
         return;
@@ -88,7 +93,8 @@ void TestLinks::trigger(const QString &command) {
 }
 
 // The texts and colours of the four fields, to show that a command left them alone.
-QStringList TestLinks::fieldState() const {
+QStringList TestLinks::fieldState() const
+{
     QStringList state;
     for (const char *name : {"Text1", "Text2", "Text3", "Text4"}) {
         const auto *edit = m_form->findChild<QLineEdit *>(name);
@@ -97,7 +103,8 @@ QStringList TestLinks::fieldState() const {
     return state;
 }
 
-void TestLinks::eachCommandLaunchesItsPage_data() {
+void TestLinks::eachCommandLaunchesItsPage_data()
+{
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("url");
 
@@ -108,7 +115,8 @@ void TestLinks::eachCommandLaunchesItsPage_data() {
     QTest::newRow("about, OK") << "About" << Host + "/?tq1a";
 }
 
-void TestLinks::eachCommandLaunchesItsPage() {
+void TestLinks::eachCommandLaunchesItsPage()
+{
     QFETCH(QString, command);
     QFETCH(QString, url);
 
@@ -125,7 +133,8 @@ void TestLinks::eachCommandLaunchesItsPage() {
     QCOMPARE(fieldState(), before);
 }
 
-void TestLinks::clickBesideTheLinkTextOpensNothing() {
+void TestLinks::clickBesideTheLinkTextOpensNothing()
+{
     auto *label = m_form->findChild<LinkLabel *>("Label4");
     const QPoint beside(label->textRect().right() + 10, label->height() / 2);
     QVERIFY(label->rect().contains(beside));
@@ -134,7 +143,8 @@ void TestLinks::clickBesideTheLinkTextOpensNothing() {
     QVERIFY(m_launcher->urls.isEmpty());
 }
 
-void TestLinks::aboutBoxNamesTheProduct() {
+void TestLinks::aboutBoxNamesTheProduct()
+{
     trigger("About");
     QCOMPARE(m_messages->shown.size(), 1);
     QCOMPARE(m_messages->shown[0].style, MessageBoxes::OkCancel);
@@ -150,7 +160,8 @@ void TestLinks::aboutBoxNamesTheProduct() {
     QCOMPARE(m_messages->shown[0].prompt.count(u'\r'), 4);
 }
 
-void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data() {
+void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data()
+{
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("urls");
 
@@ -158,7 +169,8 @@ void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data() {
     QTest::newRow("Cancel or closed") << int(MessageBoxes::Cancel) << QStringList{};
 }
 
-void TestLinks::aboutBoxOpensTheHomePageOnOkOnly() {
+void TestLinks::aboutBoxOpensTheHomePageOnOkOnly()
+{
     QFETCH(int, answer);
     QFETCH(QStringList, urls);
 
@@ -169,11 +181,13 @@ void TestLinks::aboutBoxOpensTheHomePageOnOkOnly() {
     QCOMPARE(fieldState(), before);
 }
 
-void TestLinks::failedLaunchIsReportedAndTouchesNoField_data() {
+void TestLinks::failedLaunchIsReportedAndTouchesNoField_data()
+{
     eachCommandLaunchesItsPage_data();
 }
 
-void TestLinks::failedLaunchIsReportedAndTouchesNoField() {
+void TestLinks::failedLaunchIsReportedAndTouchesNoField()
+{
     QFETCH(QString, command);
     QFETCH(QString, url);
 
@@ -194,7 +208,8 @@ void TestLinks::failedLaunchIsReportedAndTouchesNoField() {
     QCOMPARE(m_launcher->urls, QStringList{url});
 }
 
-void TestLinks::desktopLauncherHandsTheAddressToTheDesktop() {
+void TestLinks::desktopLauncherHandsTheAddressToTheDesktop()
+{
     UrlReceiver receiver;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &receiver, "openUrl");
     DesktopLauncher().launch(Host + "/?tq1t");

@@ -24,7 +24,8 @@ const QString CorrectionMessage =
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -50,14 +51,16 @@ private Q_SLOTS:
     void arithmeticFaultIsReportedOnceAndTheWindowGoesOn();
 
 private:
-    template <typename T> T *child(const QString &name) const {
+    template <typename T> T *child(const QString &name) const
+    {
         T *widget = m_form->findChild<T *>(name);
         if (!widget)
             qFatal("no control named %s", qPrintable(name));
         return widget;
     }
     QLineEdit *field(const QString &name) const { return child<QLineEdit>(name); }
-    bool isMarked(const QString &name) const {
+    bool isMarked(const QString &name) const
+    {
         return field(name)->palette().color(QPalette::Base) == Yellow;
     }
     void replaceText(const QString &name, const QString &text);
@@ -67,7 +70,8 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
-void TestMainWindow::init() {
+void TestMainWindow::init()
+{
     m_messages = std::make_unique<RecordingMessageBoxes>();
     m_launcher = std::make_unique<RecordingLauncher>();
     m_form = std::make_unique<Form1>(
@@ -77,14 +81,16 @@ void TestMainWindow::init() {
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
-void TestMainWindow::cleanup() {
+void TestMainWindow::cleanup()
+{
     m_form.reset();
     m_launcher.reset();
     m_messages.reset();
 }
 
 // Selects the whole text of a field and types the new one over it, as a user would.
-void TestMainWindow::replaceText(const QString &name, const QString &text) {
+void TestMainWindow::replaceText(const QString &name, const QString &text)
+{
     QLineEdit *edit = field(name);
     edit->setFocus();
     edit->selectAll();
@@ -94,7 +100,8 @@ void TestMainWindow::replaceText(const QString &name, const QString &text) {
         QTest::keyClicks(edit, text);
 }
 
-void TestMainWindow::startsWithInitialValuesAndNoResult() {
+void TestMainWindow::startsWithInitialValuesAndNoResult()
+{
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Varnel Tosk"));
     QCOMPARE(field("Text1")->text(), QStringLiteral("250000"));
     QCOMPARE(field("Text2")->text(), QStringLiteral("5"));
@@ -116,7 +123,8 @@ void TestMainWindow::startsWithInitialValuesAndNoResult() {
     QVERIFY(m_launcher->urls.isEmpty());
 }
 
-void TestMainWindow::menuBarHoldsThreePlainCommands() {
+void TestMainWindow::menuBarHoldsThreePlainCommands()
+{
     const QList<QAction *> actions = m_form->menuBar()->actions();
     QStringList texts;
     for (QAction *action : actions) {
@@ -135,7 +143,8 @@ void TestMainWindow::menuBarHoldsThreePlainCommands() {
     QCOMPARE(actions[2]->objectName(), QStringLiteral("About"));
 }
 
-void TestMainWindow::everyTextFitsItsControl() {
+void TestMainWindow::everyTextFitsItsControl()
+{
     const QList<QWidget *> controls = m_form->centralWidget()->findChildren<QWidget *>();
     QCOMPARE(controls.size(), 13);
     for (QWidget *control : controls) {
@@ -156,7 +165,8 @@ void TestMainWindow::everyTextFitsItsControl() {
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
 }
 
-void TestMainWindow::fieldsAreNamedForScreenReaders() {
+void TestMainWindow::fieldsAreNamedForScreenReaders()
+{
     QCOMPARE(field("Text1")->accessibleName(), QStringLiteral("Loan amount ($/€/£)"));
     QCOMPARE(field("Text2")->accessibleName(), QStringLiteral("Interest rate (%)"));
     QCOMPARE(field("Text3")->accessibleName(), QStringLiteral("Term in years"));
@@ -164,7 +174,8 @@ void TestMainWindow::fieldsAreNamedForScreenReaders() {
     QCOMPARE(field("Text4")->accessibleName(), QStringLiteral("Periodical payment ($/€/£)"));
 }
 
-void TestMainWindow::linkLabelsLookLikeLinks() {
+void TestMainWindow::linkLabelsLookLikeLinks()
+{
     for (const char *name : {"Label3", "Label4"}) {
         auto *label = child<QLabel>(name);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -177,7 +188,8 @@ void TestMainWindow::linkLabelsLookLikeLinks() {
     }
 }
 
-void TestMainWindow::tabOrderFollowsTheInputs() {
+void TestMainWindow::tabOrderFollowsTheInputs()
+{
     QStringList visited;
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -186,7 +198,8 @@ void TestMainWindow::tabOrderFollowsTheInputs() {
     QCOMPARE(visited, QStringList({"Text2", "Text3", "Combo1", "Text4", "Command1", "Text1"}));
 }
 
-void TestMainWindow::enterAndEscapeDoNothing() {
+void TestMainWindow::enterAndEscapeDoNothing()
+{
     replaceText("Text2", "0");
     m_messages->shown.clear();
     for (const char *name : {"Text1", "Text2", "Text4"}) {
@@ -200,7 +213,8 @@ void TestMainWindow::enterAndEscapeDoNothing() {
     QVERIFY(!child<QPushButton>("Command1")->autoDefault());
 }
 
-void TestMainWindow::typingRecalculatesEveryKeystroke_data() {
+void TestMainWindow::typingRecalculatesEveryKeystroke_data()
+{
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("results");
@@ -213,7 +227,8 @@ void TestMainWindow::typingRecalculatesEveryKeystroke_data() {
                                              << "1e1" << QStringList{"21,402.00", "", "2,652.00"};
 }
 
-void TestMainWindow::typingRecalculatesEveryKeystroke() {
+void TestMainWindow::typingRecalculatesEveryKeystroke()
+{
     QFETCH(QString, fieldName);
     QFETCH(QString, typed);
     QFETCH(QStringList, results);
@@ -228,7 +243,8 @@ void TestMainWindow::typingRecalculatesEveryKeystroke() {
     QVERIFY(m_messages->shown.isEmpty());
 }
 
-void TestMainWindow::clearingAFieldMarksItAndEmptiesTheResult() {
+void TestMainWindow::clearingAFieldMarksItAndEmptiesTheResult()
+{
     replaceText("Text2", "6");
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,611.00"));
 
@@ -241,7 +257,8 @@ void TestMainWindow::clearingAFieldMarksItAndEmptiesTheResult() {
     QCOMPARE(field("Text4")->text(), QString());
 }
 
-void TestMainWindow::markedFieldTurnsBackToNormal() {
+void TestMainWindow::markedFieldTurnsBackToNormal()
+{
     const QColor normalBase = QApplication::palette(field("Text1")).color(QPalette::Base);
     replaceText("Text3", "abc");
     QVERIFY(isMarked("Text3"));
@@ -250,7 +267,8 @@ void TestMainWindow::markedFieldTurnsBackToNormal() {
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
 }
 
-void TestMainWindow::frequencyChosenByKeyboardRecomputes() {
+void TestMainWindow::frequencyChosenByKeyboardRecomputes()
+{
     auto *combo = child<QComboBox>("Combo1");
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
@@ -266,7 +284,8 @@ void TestMainWindow::frequencyChosenByKeyboardRecomputes() {
     QCOMPARE(field("Text4")->text(), QString());
 }
 
-void TestMainWindow::calcCommand_data() {
+void TestMainWindow::calcCommand_data()
+{
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("typedIntoResult");
     QTest::addColumn<QString>("result");
@@ -280,7 +299,8 @@ void TestMainWindow::calcCommand_data() {
     QTest::newRow("words for a rate") << "five" << QString() << "" << true << 1;
 }
 
-void TestMainWindow::calcCommand() {
+void TestMainWindow::calcCommand()
+{
     QFETCH(QString, rate);
     QFETCH(QString, typedIntoResult);
     QFETCH(QString, result);
@@ -303,7 +323,8 @@ void TestMainWindow::calcCommand() {
     }
 }
 
-void TestMainWindow::arithmeticFaultIsReportedOnceAndTheWindowGoesOn() {
+void TestMainWindow::arithmeticFaultIsReportedOnceAndTheWindowGoesOn()
+{
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
 

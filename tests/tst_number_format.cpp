@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-class TestNumberFormat : public QObject {
+class TestNumberFormat : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -17,7 +18,8 @@ private Q_SLOTS:
     void rounding();
 };
 
-void TestNumberFormat::reading_data() {
+void TestNumberFormat::reading_data()
+{
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
@@ -124,7 +126,8 @@ void TestNumberFormat::reading_data() {
                                      << "12" << true << 12.0;
 }
 
-void TestNumberFormat::reading() {
+void TestNumberFormat::reading()
+{
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(bool, numeric);
@@ -135,7 +138,8 @@ void TestNumberFormat::reading() {
     QCOMPARE(numbers.toDouble(text), value);
 }
 
-void TestNumberFormat::formatting_data() {
+void TestNumberFormat::formatting_data()
+{
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -153,7 +157,8 @@ void TestNumberFormat::formatting_data() {
     QTest::newRow("C negative") << "C" << -9.0 << "-9.00";
 }
 
-void TestNumberFormat::formatting() {
+void TestNumberFormat::formatting()
+{
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, text);
@@ -164,7 +169,8 @@ void TestNumberFormat::formatting() {
     QCOMPARE(numbers.toDouble(text), value);
 }
 
-void TestNumberFormat::rounding_data() {
+void TestNumberFormat::rounding_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("rounded");
 
@@ -182,7 +188,8 @@ void TestNumberFormat::rounding_data() {
     QTest::newRow("huge") << 1e300 << 1e300;
 }
 
-void TestNumberFormat::rounding() {
+void TestNumberFormat::rounding()
+{
     QFETCH(double, value);
     QFETCH(double, rounded);
     QCOMPARE(roundHalfToEven(value), rounded);

@@ -5,7 +5,8 @@
 
 #include <QTest>
 
-class TestPaymentCalculation : public QObject {
+class TestPaymentCalculation : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -24,7 +25,8 @@ const QString NoResult;
 
 } // namespace
 
-void TestPaymentCalculation::payments_data() {
+void TestPaymentCalculation::payments_data()
+{
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("rate");
@@ -137,7 +139,8 @@ void TestPaymentCalculation::payments_data() {
                               << "25" << 0 << "1461.00";
 }
 
-void TestPaymentCalculation::payments() {
+void TestPaymentCalculation::payments()
+{
     QFETCH(QString, locale);
     QFETCH(QString, amount);
     QFETCH(QString, rate);
@@ -153,7 +156,8 @@ void TestPaymentCalculation::payments() {
              QStringList({"amount:normal", "rate:normal", "term:normal", "result:" + result}));
 }
 
-void TestPaymentCalculation::marking_data() {
+void TestPaymentCalculation::marking_data()
+{
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("term");
@@ -206,7 +210,8 @@ void TestPaymentCalculation::marking_data() {
         << "25" << QStringList{"amount:marked", "rate:normal", "term:normal", "result:"};
 }
 
-void TestPaymentCalculation::marking() {
+void TestPaymentCalculation::marking()
+{
     QFETCH(QString, amount);
     QFETCH(QString, rate);
     QFETCH(QString, term);
@@ -219,7 +224,8 @@ void TestPaymentCalculation::marking() {
     QCOMPARE(view.result, NoResult);
 }
 
-void TestPaymentCalculation::faults_data() {
+void TestPaymentCalculation::faults_data()
+{
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("term");
@@ -257,7 +263,8 @@ void TestPaymentCalculation::faults_data() {
                                        << "Overflow" << false;
 }
 
-void TestPaymentCalculation::faults() {
+void TestPaymentCalculation::faults()
+{
     QFETCH(QString, amount);
     QFETCH(QString, rate);
     QFETCH(QString, term);
@@ -282,7 +289,8 @@ void TestPaymentCalculation::faults() {
     QVERIFY(!view.isMarked(InputField::Term));
 }
 
-void TestPaymentCalculation::resultReplacesWhatWasThere() {
+void TestPaymentCalculation::resultReplacesWhatWasThere()
+{
     RecordingPaymentView view("100", "12", "1");
     view.result = QStringLiteral("typed by the user");
     CalcPayment(view, NumberFormat(QLocale::c()));

@@ -19,14 +19,16 @@ constexpr int LineEditVerticalMargin = 1;
 // The drop-down list draws its current entry one pixel in from each side of its edit field.
 constexpr int ComboLabelMargin = 1;
 
-QSize singleLine(const QWidget *control, const QString &text) {
+QSize singleLine(const QWidget *control, const QString &text)
+{
     const QSize size = control->fontMetrics().size(Qt::TextSingleLine, text);
     return {size.width(), std::max(size.height(), control->fontMetrics().height())};
 }
 
 } // namespace
 
-QSize textSize(const QWidget *control) {
+QSize textSize(const QWidget *control)
+{
     if (const auto *label = qobject_cast<const QLabel *>(control))
         return singleLine(label, label->text());
     if (const auto *edit = qobject_cast<const QLineEdit *>(control))
@@ -42,7 +44,8 @@ QSize textSize(const QWidget *control) {
     return {};
 }
 
-QSize textArea(const QWidget *control) {
+QSize textArea(const QWidget *control)
+{
     QStyle *style = control->style();
     if (const auto *edit = qobject_cast<const QLineEdit *>(control)) {
         QStyleOptionFrame option;

@@ -8,13 +8,16 @@ FormPaymentView::FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *f
                                  QLineEdit *result)
     : m_inputs(inputs)
     , m_frequency(frequency)
-    , m_result(result) {}
+    , m_result(result)
+{}
 
-QString FormPaymentView::fieldText(InputField field) const {
+QString FormPaymentView::fieldText(InputField field) const
+{
     return input(field)->text();
 }
 
-void FormPaymentView::setFieldBackground(InputField field, FieldBackground background) {
+void FormPaymentView::setFieldBackground(InputField field, FieldBackground background)
+{
     QLineEdit *edit = input(field);
     // Start from the style's palette for line edits, so a normal field looks exactly like any
     // other editable field, whatever the theme.
@@ -24,14 +27,17 @@ void FormPaymentView::setFieldBackground(InputField field, FieldBackground backg
     edit->setPalette(palette);
 }
 
-int FormPaymentView::frequencyPosition() const {
+int FormPaymentView::frequencyPosition() const
+{
     return m_frequency->currentIndex();
 }
 
-void FormPaymentView::setResultText(const QString &text) {
+void FormPaymentView::setResultText(const QString &text)
+{
     m_result->setText(text);
 }
 
-QLineEdit *FormPaymentView::input(InputField field) const {
+QLineEdit *FormPaymentView::input(InputField field) const
+{
     return m_inputs[std::size_t(field)];
 }

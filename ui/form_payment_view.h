@@ -9,7 +9,8 @@ class QLineEdit;
 
 // The calculation's view of the window: the three input fields, the frequency list and the
 // result field. Marked fields get a pure yellow base; normal ones the style's own.
-class FormPaymentView : public PaymentView {
+class FormPaymentView : public PaymentView
+{
 public:
     FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *frequency, QLineEdit *result);
 

@@ -32,7 +32,8 @@ constexpr int HotSpotY = 1;
 
 } // namespace
 
-QCursor handCursor() {
+QCursor handCursor()
+{
     QImage image(32, 32, QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

@@ -7,7 +7,8 @@
 #include <QStyle>
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent) {
+    : QLabel(text, parent)
+{
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
     setTextInteractionFlags(Qt::NoTextInteraction);
@@ -25,18 +26,21 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setCursor(handCursor());
 }
 
-QRect LinkLabel::textRect() const {
+QRect LinkLabel::textRect() const
+{
     const QSize size = fontMetrics().size(Qt::TextSingleLine, text());
     return QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect());
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event) {
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
     m_pressedOnText =
         event->button() == Qt::LeftButton && textRect().contains(event->position().toPoint());
     event->accept();
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
     const bool click = m_pressedOnText && event->button() == Qt::LeftButton &&
                        textRect().contains(event->position().toPoint());
     m_pressedOnText = false;

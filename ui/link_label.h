@@ -4,7 +4,8 @@
 
 // A label that looks and acts like a web link: blue, underlined, a pointing hand over it, and a
 // click on its text (pressed and released there with the left button) emits clicked().
-class LinkLabel : public QLabel {
+class LinkLabel : public QLabel
+{
     Q_OBJECT
 
 public:

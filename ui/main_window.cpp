@@ -28,7 +28,8 @@ namespace {
 // Dynamic property holding a control's position in its control array.
 constexpr char IndexProperty[] = "index";
 
-QWidget *createControl(const ControlDesign &design, QWidget *parent) {
+QWidget *createControl(const ControlDesign &design, QWidget *parent)
+{
     const QString text = design.text.toString();
     QWidget *control = nullptr;
     switch (design.kind) {
@@ -61,18 +62,21 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent) {
     return control;
 }
 
-QRect scaled(const QRect &twips, double pixelsPerTwip) {
+QRect scaled(const QRect &twips, double pixelsPerTwip)
+{
     // Sizes round up so that scaling never takes a pixel from the room a text needs.
     return QRect(qRound(twips.x() * pixelsPerTwip), qRound(twips.y() * pixelsPerTwip),
                  int(std::ceil(twips.width() * pixelsPerTwip)),
                  int(std::ceil(twips.height() * pixelsPerTwip)));
 }
 
-QSize scaled(const QSize &twips, double pixelsPerTwip) {
+QSize scaled(const QSize &twips, double pixelsPerTwip)
+{
     return scaled(QRect(QPoint(), twips), pixelsPerTwip).size();
 }
 
-double ratio(int need, double room) {
+double ratio(int need, double room)
+{
     return room > 0 ? need / room : 1.0;
 }
 
@@ -83,7 +87,8 @@ Form1::Form1(FormServices services, QWidget *parent)
     , m_messages(services.messages)
     , m_launcher(services.launcher)
     , m_numbers(services.locale)
-    , m_errors(services.messages) {
+    , m_errors(services.messages)
+{
     setWindowTitle(ProductInfo::DisplayName.toString());
     setCentralWidget(new QWidget(this));
 
@@ -101,7 +106,8 @@ Form1::Form1(FormServices services, QWidget *parent)
 
 Form1::~Form1() = default;
 
-void Form1::createControls() {
+void Form1::createControls()
+{
     for (std::size_t i = 0; i < WindowDesign::Controls.size(); ++i)
         m_controls[i] = createControl(WindowDesign::Controls[i], centralWidget());
 
@@ -131,7 +137,8 @@ void Form1::createControls() {
     }
 }
 
-void Form1::createMenuBar() {
+void Form1::createMenuBar()
+{
     std::array<QAction **, 3> actions{&OnlineCalc, &Terms, &About};
     for (std::size_t i = 0; i < actions.size(); ++i) {
         const auto &design = WindowDesign::MenuCommands[i];
@@ -144,7 +151,8 @@ void Form1::createMenuBar() {
 // The design is in twips. At the screen's logical resolution its captions were made for a
 // smaller font than most desktops use today, so the whole design is enlarged by one factor,
 // just enough for every text (and the menu bar) to fit, which keeps its proportions.
-void Form1::applyGeometry() {
+void Form1::applyGeometry()
+{
     const double pixelsPerTwip = screen()->logicalDotsPerInch() / WindowDesign::TwipsPerInch;
 
     double factor = 1.0;
@@ -176,7 +184,8 @@ void Form1::applyGeometry() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form1::setTabOrder() {
+void Form1::setTabOrder()
+{
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         if (m_controls[i]->focusPolicy() & Qt::TabFocus)
@@ -190,12 +199,14 @@ void Form1::setTabOrder() {
 }
 
 template <typename Signal, typename Sender, typename Handler>
-void Form1::connectHandler(Sender *sender, Signal signal, Handler handler) {
+void Form1::connectHandler(Sender *sender, Signal signal, Handler handler)
+{
     connect(sender, signal, this,
             [this, handler] { m_errors.run(std::bind_front(handler, this)); });
 }
 
-void Form1::connectHandlers() {
+void Form1::connectHandlers()
+{
     connectHandler(Text1, &QLineEdit::textChanged, &Form1::Text1_Change);
     connectHandler(Text2, &QLineEdit::textChanged, &Form1::Text2_Change);
     connectHandler(Text3, &QLineEdit::textChanged, &Form1::Text3_Change);
@@ -209,7 +220,8 @@ void Form1::connectHandlers() {
     connectHandler(About, &QAction::triggered, &Form1::About_Click);
 }
 
-template <typename Control> Control *Form1::control(QStringView name, int index) const {
+template <typename Control> Control *Form1::control(QStringView name, int index) const
+{
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlDesign &design = WindowDesign::Controls[i];
         if (design.name == name && design.index == index)
@@ -218,37 +230,45 @@ template <typename Control> Control *Form1::control(QStringView name, int index)
     return nullptr;
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load()
+{
     for (std::size_t i = 0; i < WindowDesign::FrequencyEntries.size(); ++i)
         Combo1->insertItem(int(i), WindowDesign::FrequencyEntries[i].toString());
     Combo1->setCurrentIndex(0);
 }
 
-void Form1::OpenBrowser(QString url) {
+void Form1::OpenBrowser(QString url)
+{
     m_launcher.launch(url);
 }
 
-void Form1::CalcPayment() {
+void Form1::CalcPayment()
+{
     ::CalcPayment(*m_view, m_numbers);
 }
 
-void Form1::Text1_Change() {
+void Form1::Text1_Change()
+{
     CalcPayment();
 }
 
-void Form1::Text2_Change() {
+void Form1::Text2_Change()
+{
     CalcPayment();
 }
 
-void Form1::Text3_Change() {
+void Form1::Text3_Change()
+{
     CalcPayment();
 }
 
-void Form1::Combo1_Click() {
+void Form1::Combo1_Click()
+{
     CalcPayment();
 }
 
-void Form1::Command1_Click() {
+void Form1::Command1_Click()
+{
     CalcPayment();
     if (Text4->text() == QString()) {
         m_messages.MsgBox(QStringLiteral("Please correct the value in the fields marked in yellow "
@@ -257,23 +277,28 @@ void Form1::Command1_Click() {
     }
 }
 
-void Form1::Label3_Click(int /*index*/) {
+void Form1::Label3_Click(int /*index*/)
+{
     OpenBrowser(LinkUrl(Link::MakerName));
 }
 
-void Form1::Label4_Click(int /*index*/) {
+void Form1::Label4_Click(int /*index*/)
+{
     OpenBrowser(LinkUrl(Link::DiscountedMortgage));
 }
 
-void Form1::OnlineCalc_Click() {
+void Form1::OnlineCalc_Click()
+{
     OpenBrowser(LinkUrl(Link::OnlineCalc));
 }
 
-void Form1::Terms_Click() {
+void Form1::Terms_Click()
+{
     OpenBrowser(LinkUrl(Link::TermsOfUse));
 }
 
-void Form1::About_Click() {
+void Form1::About_Click()
+{
     if (AboutBox::askToBrowse(m_messages))
         OpenBrowser(LinkUrl(Link::AboutHomePage));
 }

@@ -26,13 +26,15 @@ class QLineEdit;
 class QPushButton;
 
 // What the window needs from its platform; tests pass fakes and a pinned locale.
-struct FormServices {
+struct FormServices
+{
     MessageBoxes &messages;
     Launcher &launcher;
     QLocale locale = QLocale::system();
 };
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow
+{
     Q_OBJECT
 
 public:

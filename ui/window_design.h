@@ -12,7 +12,8 @@ enum class ControlKind { Label, TextBox, DropDownList, PushButton, LinkLabel };
 
 // One control of the window as designed: positions and sizes in twips (1440 to the inch).
 // Controls of an array share a name and differ in their index; -1 marks a single control.
-struct ControlDesign {
+struct ControlDesign
+{
     QStringView name;
     int index;
     ControlKind kind;
@@ -52,7 +53,8 @@ inline constexpr std::array<ControlDesign, 13> Controls{{
 inline constexpr std::array<QStringView, 3> FrequencyEntries{u"Monthly", u"Bi-Weekly", u"Weekly"};
 
 // The menu bar's commands, left to right: object name and caption.
-struct MenuCommandDesign {
+struct MenuCommandDesign
+{
     QStringView name;
     QStringView text;
 };
