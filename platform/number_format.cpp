@@ -7,7 +7,8 @@ namespace {
 constexpr char16_t NoBreakSpace = u'\u00A0';
 constexpr char16_t NarrowNoBreakSpace = u'\u202F';
 
-bool isSpaceLike(QChar c) {
+bool isSpaceLike(QChar c)
+{
     return c == u' ' || c == NoBreakSpace || c == NarrowNoBreakSpace;
 }
 
@@ -16,23 +17,37 @@ bool isSpaceLike(QChar c) {
 NumberFormat::NumberFormat(const QLocale &locale)
     : m_locale(locale)
     , m_groupSeparator(locale.groupSeparator())
-    , m_groupsWithSpace(m_groupSeparator.size() == 1 && isSpaceLike(m_groupSeparator.front())) {}
+    , m_groupsWithSpace(m_groupSeparator.size() == 1 && isSpaceLike(m_groupSeparator.front()))
+{}
 
-bool NumberFormat::isNumeric(const QString &text) const {
+bool NumberFormat::isNumeric(const QString &text) const
+{
     return read(text).has_value();
 }
 
-double NumberFormat::toDouble(const QString &text) const {
+double NumberFormat::toDouble(const QString &text) const
+{
     return read(text).value_or(0.0);
 }
 
-QString NumberFormat::format(double value) const {
+QString NumberFormat::format(double value) const
+{
     // Adding +0.0 turns a negative zero into zero, so a payment rounded to nothing never shows
     // as "-0.00".
     return m_locale.toString(value + 0.0, 'f', 2);
 }
 
-std::optional<double> NumberFormat::read(const QString &text) const {
+std::optional<double> NumberFormat::read(const QString &text) const
+{
+    if (text != m_lastText) {
+        m_lastReading = parse(text);
+        m_lastText = text;
+    }
+    return m_lastReading;
+}
+
+std::optional<double> NumberFormat::parse(const QString &text) const
+{
     QString normalized = text.trimmed();
     if (normalized.isEmpty())
         return std::nullopt;

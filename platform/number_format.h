@@ -8,7 +8,8 @@
 // Reads and writes numbers the way the user's locale writes them. The numeric test and the
 // conversion share one reading, so a text that passes the test always converts to the value the
 // user sees in it ("250,000" is 250000 under en_US, "5,5" is 5.5 under de_DE).
-class NumberFormat {
+class NumberFormat
+{
 public:
     explicit NumberFormat(const QLocale &locale);
 
@@ -26,8 +27,14 @@ public:
 
 private:
     std::optional<double> read(const QString &text) const;
+    std::optional<double> parse(const QString &text) const;
 
     QLocale m_locale;
     QString m_groupSeparator;
     bool m_groupsWithSpace;
+
+    // A text is usually judged and then converted; remembering the last reading saves parsing
+    // it twice. Reading is a pure function of the text, so the memo is invisible to callers.
+    mutable QString m_lastText;
+    mutable std::optional<double> m_lastReading;
 };
