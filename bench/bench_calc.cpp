@@ -8,13 +8,16 @@
 
 namespace {
 
-class InMemoryView : public PaymentView {
+class InMemoryView : public PaymentView
+{
 public:
     explicit InMemoryView(std::array<QString, 3> texts)
-        : m_texts(std::move(texts)) {}
+        : m_texts(std::move(texts))
+    {}
 
     QString fieldText(InputField field) const override { return m_texts[std::size_t(field)]; }
-    void setFieldBackground(InputField field, FieldBackground background) override {
+    void setFieldBackground(InputField field, FieldBackground background) override
+    {
         m_backgrounds[std::size_t(field)] = background;
     }
     int frequencyPosition() const override { return 0; }
@@ -26,18 +29,21 @@ private:
     QString m_result;
 };
 
-void runCalcPayment(benchmark::State &state, std::array<QString, 3> texts) {
+void runCalcPayment(benchmark::State &state, std::array<QString, 3> texts)
+{
     const NumberFormat numbers{QLocale(QLocale::English, QLocale::UnitedStates)};
     InMemoryView view(std::move(texts));
     for (auto _ : state)
         CalcPayment(view, numbers);
 }
 
-void BM_CalcPaymentValid(benchmark::State &state) {
+void BM_CalcPaymentValid(benchmark::State &state)
+{
     runCalcPayment(state, {QStringLiteral("250,000"), QStringLiteral("5"), QStringLiteral("25")});
 }
 
-void BM_CalcPaymentFailingField(benchmark::State &state) {
+void BM_CalcPaymentFailingField(benchmark::State &state)
+{
     runCalcPayment(state, {QStringLiteral("250000"), QString(), QStringLiteral("25")});
 }
 
