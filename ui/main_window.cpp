@@ -8,7 +8,6 @@
 #include "product_info.h"
 #include "ui/control_fit.h"
 #include "ui/link_label.h"
-#include "ui/window_design.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -95,7 +94,7 @@ Form1::Form1(FormServices services, QWidget *parent)
     createControls();
     createMenuBar();
     applyGeometry();
-    setTabOrder();
+    applyTabOrder();
     Text1->setFocus();
 
     m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
@@ -184,7 +183,7 @@ void Form1::applyGeometry()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form1::setTabOrder()
+void Form1::applyTabOrder()
 {
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < m_controls.size(); ++i) {

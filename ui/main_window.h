@@ -9,6 +9,7 @@
 #include "platform/error_reporter.h"
 #include "platform/number_format.h"
 #include "ui/form_payment_view.h"
+#include "ui/window_design.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -67,7 +68,7 @@ private:
     void createControls();
     void createMenuBar();
     void applyGeometry();
-    void setTabOrder();
+    void applyTabOrder();
     void connectHandlers();
     template <typename Signal, typename Sender, typename Handler>
     void connectHandler(Sender *sender, Signal signal, Handler handler);
@@ -77,7 +78,7 @@ private:
     Launcher &m_launcher;
     NumberFormat m_numbers;
     ErrorReporter m_errors;
-    std::array<QWidget *, 13> m_controls{};
+    std::array<QWidget *, WindowDesign::Controls.size()> m_controls{};
     double m_designScale = 1.0;
 
     QLabel *Label1 = nullptr;
