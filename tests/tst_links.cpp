@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "links/about_box.h"
+#include "modal_watchdog.h"
 #include "ui/link_label.h"
 #include "ui/main_window.h"
 
@@ -53,6 +54,7 @@ private:
     void trigger(const QString &command);
     QStringList fieldState() const;
 
+    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<RecordingMessageBoxes> m_messages;
     std::unique_ptr<RecordingLauncher> m_launcher;
     std::unique_ptr<Form1> m_form;
@@ -60,6 +62,7 @@ private:
 
 void TestLinks::init()
 {
+    m_watchdog = std::make_unique<ModalWatchdog>();
     m_messages = std::make_unique<RecordingMessageBoxes>();
     m_launcher = std::make_unique<RecordingLauncher>();
     m_form = std::make_unique<Form1>(
@@ -71,6 +74,7 @@ void TestLinks::init()
 
 void TestLinks::cleanup()
 {
+    QCOMPARE(m_watchdog->closedModals(), 0);
     m_form.reset();
     m_launcher.reset();
     m_messages.reset();

@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "modal_watchdog.h"
 #include "ui/control_fit.h"
 #include "ui/main_window.h"
 
@@ -65,6 +66,7 @@ private:
     }
     void replaceText(const QString &name, const QString &text);
 
+    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<RecordingMessageBoxes> m_messages;
     std::unique_ptr<RecordingLauncher> m_launcher;
     std::unique_ptr<Form1> m_form;
@@ -72,6 +74,7 @@ private:
 
 void TestMainWindow::init()
 {
+    m_watchdog = std::make_unique<ModalWatchdog>();
     m_messages = std::make_unique<RecordingMessageBoxes>();
     m_launcher = std::make_unique<RecordingLauncher>();
     m_form = std::make_unique<Form1>(
@@ -83,6 +86,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    QCOMPARE(m_watchdog->closedModals(), 0);
     m_form.reset();
     m_launcher.reset();
     m_messages.reset();
