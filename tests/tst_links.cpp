@@ -1,8 +1,6 @@
-#include "fakes.h"
 #include "links/about_box.h"
-#include "modal_watchdog.h"
 #include "ui/link_label.h"
-#include "ui/main_window.h"
+#include "window_under_test.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -11,7 +9,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -54,40 +51,29 @@ private:
     void trigger(const QString &command);
     QStringList fieldState() const;
 
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-    std::unique_ptr<RecordingMessageBoxes> m_messages;
-    std::unique_ptr<RecordingLauncher> m_launcher;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<WindowUnderTest> m_window;
 };
 
 void TestLinks::init()
 {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_messages = std::make_unique<RecordingMessageBoxes>();
-    m_launcher = std::make_unique<RecordingLauncher>();
-    m_form = std::make_unique<Form1>(
-        FormServices{*m_messages, *m_launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
-    m_form->Form_Load();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    m_window = std::make_unique<WindowUnderTest>();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_window->form));
 }
 
 void TestLinks::cleanup()
 {
-    QCOMPARE(m_watchdog->closedModals(), 0);
-    m_form.reset();
-    m_launcher.reset();
-    m_messages.reset();
+    QCOMPARE(m_window->watchdog.closedModals(), 0);
+    m_window.reset();
 }
 
 // Clicks a link label on its text, or triggers a menu command, as the user would.
 void TestLinks::trigger(const QString &command)
 {
-    if (auto *label = m_form->findChild<LinkLabel *>(command)) {
+    if (auto *label = m_window->form.findChild<LinkLabel *>(command)) {
         QTest::mouseClick(label, Qt::LeftButton, {}, label->textRect().center());
         return;
     }
-    for (QAction *action : m_form->menuBar()->actions()) {
+    for (QAction *action : m_window->form.menuBar()->actions()) {
         if (action->objectName() == command) {
             action->trigger();
             return;
@@ -101,7 +87,7 @@ QStringList TestLinks::fieldState() const
 {
     QStringList state;
     for (const char *name : {"Text1", "Text2", "Text3", "Text4"}) {
-        const auto *edit = m_form->findChild<QLineEdit *>(name);
+        const auto *edit = m_window->form.findChild<QLineEdit *>(name);
         state << edit->text() << edit->palette().color(QPalette::Base).name();
     }
     return state;
@@ -125,34 +111,34 @@ void TestLinks::eachCommandLaunchesItsPage()
     QFETCH(QString, url);
 
     // A result and a marked field on show, which no link may touch.
-    QTest::mouseClick(m_form->findChild<QWidget *>("Command1"), Qt::LeftButton);
-    m_form->findChild<QLineEdit *>("Text3")->setText(QStringLiteral("0"));
-    m_messages->shown.clear();
+    QTest::mouseClick(m_window->form.findChild<QWidget *>("Command1"), Qt::LeftButton);
+    m_window->form.findChild<QLineEdit *>("Text3")->setText(QStringLiteral("0"));
+    m_window->messages.shown.clear();
     const QStringList before = fieldState();
 
     trigger(command);
-    QCOMPARE(m_launcher->urls, QStringList{url});
+    QCOMPARE(m_window->launcher.urls, QStringList{url});
     trigger(command);
-    QCOMPARE(m_launcher->urls, QStringList({url, url}));
+    QCOMPARE(m_window->launcher.urls, QStringList({url, url}));
     QCOMPARE(fieldState(), before);
 }
 
 void TestLinks::clickBesideTheLinkTextOpensNothing()
 {
-    auto *label = m_form->findChild<LinkLabel *>("Label4");
+    auto *label = m_window->form.findChild<LinkLabel *>("Label4");
     const QPoint beside(label->textRect().right() + 10, label->height() / 2);
     QVERIFY(label->rect().contains(beside));
     QTest::mouseClick(label, Qt::LeftButton, {}, beside);
     QTest::mouseClick(label, Qt::RightButton, {}, label->textRect().center());
-    QVERIFY(m_launcher->urls.isEmpty());
+    QVERIFY(m_window->launcher.urls.isEmpty());
 }
 
 void TestLinks::aboutBoxNamesTheProduct()
 {
     trigger("About");
-    QCOMPARE(m_messages->shown.size(), 1);
-    QCOMPARE(m_messages->shown[0].style, MessageBoxes::OkCancel);
-    const QStringList lines = m_messages->shown[0].prompt.split(QStringLiteral("\r\n"));
+    QCOMPARE(m_window->messages.shown.size(), 1);
+    QCOMPARE(m_window->messages.shown[0].style, MessageBoxes::OkCancel);
+    const QStringList lines = m_window->messages.shown[0].prompt.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 5);
     QCOMPARE(lines[0], QStringLiteral("Varnel Tosk 1.0"));
     QCOMPARE(lines[1], QStringLiteral("By Velmora Software"));
@@ -160,8 +146,8 @@ void TestLinks::aboutBoxNamesTheProduct()
     QCOMPARE(lines[3], QString());
     QCOMPARE(lines[4], QStringLiteral("Browse to Velmora home page?"));
     // No stray line feeds or carriage returns besides the four separators.
-    QCOMPARE(m_messages->shown[0].prompt.count(u'\n'), 4);
-    QCOMPARE(m_messages->shown[0].prompt.count(u'\r'), 4);
+    QCOMPARE(m_window->messages.shown[0].prompt.count(u'\n'), 4);
+    QCOMPARE(m_window->messages.shown[0].prompt.count(u'\r'), 4);
 }
 
 void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data()
@@ -179,9 +165,9 @@ void TestLinks::aboutBoxOpensTheHomePageOnOkOnly()
     QFETCH(QStringList, urls);
 
     const QStringList before = fieldState();
-    m_messages->answer = MessageBoxes::Result(answer);
+    m_window->messages.answer = MessageBoxes::Result(answer);
     trigger("About");
-    QCOMPARE(m_launcher->urls, urls);
+    QCOMPARE(m_window->launcher.urls, urls);
     QCOMPARE(fieldState(), before);
 }
 
@@ -195,21 +181,21 @@ void TestLinks::failedLaunchIsReportedAndTouchesNoField()
     QFETCH(QString, command);
     QFETCH(QString, url);
 
-    QTest::mouseClick(m_form->findChild<QWidget *>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(m_window->form.findChild<QWidget *>("Command1"), Qt::LeftButton);
     const QStringList before = fieldState();
-    m_launcher->fails = true;
+    m_window->launcher.fails = true;
 
     trigger(command);
     QStringList expected{"Run-time error: Cannot open " + url};
     if (command == "About")
         expected.prepend(AboutBox::prompt());
-    QCOMPARE(m_messages->prompts(), expected);
+    QCOMPARE(m_window->messages.prompts(), expected);
     QCOMPARE(fieldState(), before);
 
     // The program goes on: the next command works.
-    m_launcher->fails = false;
+    m_window->launcher.fails = false;
     trigger(command);
-    QCOMPARE(m_launcher->urls, QStringList{url});
+    QCOMPARE(m_window->launcher.urls, QStringList{url});
 }
 
 void TestLinks::desktopLauncherHandsTheAddressToTheDesktop()

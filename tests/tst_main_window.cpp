@@ -1,7 +1,5 @@
-#include "fakes.h"
-#include "modal_watchdog.h"
 #include "ui/control_fit.h"
-#include "ui/main_window.h"
+#include "window_under_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,13 +50,7 @@ private Q_SLOTS:
     void arithmeticFaultIsReportedOnceAndTheWindowGoesOn();
 
 private:
-    template <typename T> T *child(const QString &name) const
-    {
-        T *widget = m_form->findChild<T *>(name);
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
-    }
+    template <typename T> T *child(const QString &name) const { return m_window->child<T>(name); }
     QLineEdit *field(const QString &name) const { return child<QLineEdit>(name); }
     bool isMarked(const QString &name) const
     {
@@ -66,30 +58,19 @@ private:
     }
     void replaceText(const QString &name, const QString &text);
 
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-    std::unique_ptr<RecordingMessageBoxes> m_messages;
-    std::unique_ptr<RecordingLauncher> m_launcher;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<WindowUnderTest> m_window;
 };
 
 void TestMainWindow::init()
 {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_messages = std::make_unique<RecordingMessageBoxes>();
-    m_launcher = std::make_unique<RecordingLauncher>();
-    m_form = std::make_unique<Form1>(
-        FormServices{*m_messages, *m_launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
-    m_form->Form_Load();
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_window = std::make_unique<WindowUnderTest>();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window->form));
 }
 
 void TestMainWindow::cleanup()
 {
-    QCOMPARE(m_watchdog->closedModals(), 0);
-    m_form.reset();
-    m_launcher.reset();
-    m_messages.reset();
+    QCOMPARE(m_window->watchdog.closedModals(), 0);
+    m_window.reset();
 }
 
 // Selects the whole text of a field and types the new one over it, as a user would.
@@ -106,7 +87,7 @@ void TestMainWindow::replaceText(const QString &name, const QString &text)
 
 void TestMainWindow::startsWithInitialValuesAndNoResult()
 {
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("Varnel Tosk"));
+    QCOMPARE(m_window->form.windowTitle(), QStringLiteral("Varnel Tosk"));
     QCOMPARE(field("Text1")->text(), QStringLiteral("250000"));
     QCOMPARE(field("Text2")->text(), QStringLiteral("5"));
     QCOMPARE(field("Text3")->text(), QStringLiteral("25"));
@@ -123,13 +104,13 @@ void TestMainWindow::startsWithInitialValuesAndNoResult()
     QCOMPARE(combo->currentIndex(), 0);
 
     QCOMPARE(QApplication::focusWidget(), field("Text1"));
-    QVERIFY(m_messages->shown.isEmpty());
-    QVERIFY(m_launcher->urls.isEmpty());
+    QVERIFY(m_window->messages.shown.isEmpty());
+    QVERIFY(m_window->launcher.urls.isEmpty());
 }
 
 void TestMainWindow::menuBarHoldsThreePlainCommands()
 {
-    const QList<QAction *> actions = m_form->menuBar()->actions();
+    const QList<QAction *> actions = m_window->form.menuBar()->actions();
     QStringList texts;
     for (QAction *action : actions) {
         texts << action->text();
@@ -137,8 +118,8 @@ void TestMainWindow::menuBarHoldsThreePlainCommands()
         QVERIFY(action->shortcut().isEmpty());
         QVERIFY(!action->text().contains(u'&'));
         // Shown in full on the bar, not folded into an overflow button.
-        const QRect place = m_form->menuBar()->actionGeometry(action);
-        QVERIFY2(!place.isEmpty() && place.right() < m_form->menuBar()->width(),
+        const QRect place = m_window->form.menuBar()->actionGeometry(action);
+        QVERIFY2(!place.isEmpty() && place.right() < m_window->form.menuBar()->width(),
                  qPrintable(action->text()));
     }
     QCOMPARE(texts, QStringList({"Online calc...", "Terms of Use...", "About..."}));
@@ -149,7 +130,7 @@ void TestMainWindow::menuBarHoldsThreePlainCommands()
 
 void TestMainWindow::everyTextFitsItsControl()
 {
-    const QList<QWidget *> controls = m_form->centralWidget()->findChildren<QWidget *>();
+    const QList<QWidget *> controls = m_window->form.centralWidget()->findChildren<QWidget *>();
     QCOMPARE(controls.size(), 13);
     for (QWidget *control : controls) {
         QVERIFY2(ControlFit::textFits(control),
@@ -159,14 +140,14 @@ void TestMainWindow::everyTextFitsItsControl()
                                 .arg(ControlFit::textSize(control).height())
                                 .arg(ControlFit::textArea(control).width())
                                 .arg(ControlFit::textArea(control).height())));
-        QVERIFY(m_form->centralWidget()->rect().contains(control->geometry()));
+        QVERIFY(m_window->form.centralWidget()->rect().contains(control->geometry()));
     }
     // One factor for the whole design keeps its proportions: the client area is 4104 x 2676
     // twips, and the fields start at 2520 twips.
-    const QSize client = m_form->centralWidget()->size();
+    const QSize client = m_window->form.centralWidget()->size();
     QVERIFY(qAbs(double(client.width()) / client.height() - 4104.0 / 2676.0) < 0.01);
     QVERIFY(qAbs(double(field("Text1")->x()) / client.width() - 2520.0 / 4104.0) < 0.01);
-    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+    QCOMPARE(m_window->form.minimumSize(), m_window->form.maximumSize());
 }
 
 void TestMainWindow::fieldsAreNamedForScreenReaders()
@@ -205,14 +186,14 @@ void TestMainWindow::tabOrderFollowsTheInputs()
 void TestMainWindow::enterAndEscapeDoNothing()
 {
     replaceText("Text2", "0");
-    m_messages->shown.clear();
+    m_window->messages.shown.clear();
     for (const char *name : {"Text1", "Text2", "Text4"}) {
         QTest::keyClick(field(name), Qt::Key_Return);
         QTest::keyClick(field(name), Qt::Key_Enter);
         QTest::keyClick(field(name), Qt::Key_Escape);
     }
-    QVERIFY(m_messages->shown.isEmpty());
-    QVERIFY(m_form->isVisible());
+    QVERIFY(m_window->messages.shown.isEmpty());
+    QVERIFY(m_window->form.isVisible());
     QVERIFY(!child<QPushButton>("Command1")->isDefault());
     QVERIFY(!child<QPushButton>("Command1")->autoDefault());
 }
@@ -244,7 +225,7 @@ void TestMainWindow::typingRecalculatesEveryKeystroke()
         seen << field("Text4")->text();
     }
     QCOMPARE(seen, results);
-    QVERIFY(m_messages->shown.isEmpty());
+    QVERIFY(m_window->messages.shown.isEmpty());
 }
 
 void TestMainWindow::clearingAFieldMarksItAndEmptiesTheResult()
@@ -320,10 +301,10 @@ void TestMainWindow::calcCommand()
 
     QCOMPARE(field("Text4")->text(), result);
     QCOMPARE(isMarked("Text2"), rateMarked);
-    QCOMPARE(m_messages->shown.size(), messages);
+    QCOMPARE(m_window->messages.shown.size(), messages);
     if (messages > 0) {
-        QCOMPARE(m_messages->shown[0].prompt, CorrectionMessage);
-        QCOMPARE(m_messages->shown[0].style, MessageBoxes::OkOnly);
+        QCOMPARE(m_window->messages.shown[0].prompt, CorrectionMessage);
+        QCOMPARE(m_window->messages.shown[0].style, MessageBoxes::OkOnly);
     }
 }
 
@@ -338,18 +319,18 @@ void TestMainWindow::arithmeticFaultIsReportedOnceAndTheWindowGoesOn()
     field("Text3")->selectAll();
     QTest::keySequence(field("Text3"), QKeySequence::Paste);
     QCOMPARE(field("Text3")->text(), QStringLiteral("1e308"));
-    QCOMPARE(m_messages->prompts(), QStringList{"Run-time error: Overflow"});
+    QCOMPARE(m_window->messages.prompts(), QStringList{"Run-time error: Overflow"});
     QCOMPARE(field("Text4")->text(), QString());
     QVERIFY(!isMarked("Text3"));
 
     // The calc command meets the same fault: reported, and no correction message after it.
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(m_messages->prompts(),
+    QCOMPARE(m_window->messages.prompts(),
              QStringList({"Run-time error: Overflow", "Run-time error: Overflow"}));
 
     replaceText("Text3", "25");
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
-    QCOMPARE(m_messages->shown.size(), 2);
+    QCOMPARE(m_window->messages.shown.size(), 2);
 }
 
 QTEST_MAIN(TestMainWindow)
