@@ -157,6 +157,14 @@ def check_tree(check, prefix, args):
 
     icon = entry.get("Icon", "")
     check.expect(icon == args.app_id, f"desktop Icon is {icon!r}, not the application id")
+    small_icon = prefix / f"share/icons/hicolor/32x32/apps/{icon}.png"
+    if installed.is_file() and small_icon.is_file():
+        # Qt's resource compiler stores an already compressed PNG as it is, so the window icon
+        # that the executable carries shows up byte for byte.
+        check.expect(
+            small_icon.read_bytes() in installed.read_bytes(),
+            f"{installed} does not carry {small_icon} as its window icon",
+        )
     for n in ICON_SIZES:
         icon_path = prefix / f"share/icons/hicolor/{n}x{n}/apps/{icon}.png"
         if check.expect(icon_path.is_file(), f"no {n}x{n} icon named {icon!r} in hicolor"):
