@@ -1,13 +1,12 @@
 #include "link_table.h"
 
+#include "product_info.h"
+
 #include <QStringView>
 
 #include <array>
 
 namespace {
-
-// A reserved example domain: it can never belong to anyone real.
-constexpr QStringView WebHost = u"www.velmora.example";
 
 struct LinkEntry
 {
@@ -29,7 +28,7 @@ QString LinkUrl(Link link)
 {
     for (const LinkEntry &entry : Links) {
         if (entry.link == link)
-            return QStringLiteral("http://%1%2").arg(WebHost, entry.suffix);
+            return QStringLiteral("http://%1%2").arg(ProductInfo::WebHost, entry.suffix);
     }
     Q_UNREACHABLE();
 }
