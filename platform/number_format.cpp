@@ -1,15 +1,24 @@
 #include "number_format.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr char16_t NoBreakSpace = u'\u00A0';
 constexpr char16_t NarrowNoBreakSpace = u'\u202F';
+constexpr char16_t LeftToRightMark = u'\u200E';
+constexpr char16_t RightToLeftMark = u'\u200F';
+constexpr char16_t ArabicLetterMark = u'\u061C';
 
 bool isSpaceLike(QChar c)
 {
     return c == u' ' || c == NoBreakSpace || c == NarrowNoBreakSpace;
+}
+
+bool isDirectionMark(QChar c)
+{
+    return c == LeftToRightMark || c == RightToLeftMark || c == ArabicLetterMark;
 }
 
 } // namespace
@@ -48,7 +57,13 @@ std::optional<double> NumberFormat::read(const QString &text) const
 
 std::optional<double> NumberFormat::parse(const QString &text) const
 {
-    QString normalized = text.trimmed();
+    QString normalized = text;
+    // Right-to-left locales write their signs with an invisible direction mark ("\u061C-" under
+    // ar_EG, "\u200E-" under he_IL) and QLocale prints them so, but its reading rejects them. The
+    // marks carry no value: dropping them lets the program read the payments it shows and the
+    // texts users copy from elsewhere, while a text that shows no number stays non-numeric.
+    normalized.removeIf(isDirectionMark);
+    normalized = std::move(normalized).trimmed();
     if (normalized.isEmpty())
         return std::nullopt;
 

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void reading();
     void formatting_data();
     void formatting();
+    void everyLocaleReadsWhatItShows_data();
+    void everyLocaleReadsWhatItShows();
     void rounding_data();
     void rounding();
 };
@@ -124,6 +126,23 @@ void TestNumberFormat::reading_data()
     QTest::newRow("ar native digits") << "ar_EG" << QStringLiteral("\u0661\u0662") << true << 12.0;
     QTest::newRow("ar latin digits") << "ar_EG"
                                      << "12" << true << 12.0;
+
+    // Right-to-left locales write their signs with invisible direction marks. These inputs once
+    // went wrong: every negative number such a locale shows, payments included, was rejected.
+    QTest::newRow("ar sign after letter mark")
+        << "ar_EG" << QStringLiteral("\u061C-\u0669\u066B\u0660\u0660") << true << -9.0;
+    QTest::newRow("he sign after left-to-right mark")
+        << "he_IL" << QStringLiteral("\u200E-1,461.00") << true << -1461.0;
+    QTest::newRow("fa minus after mark")
+        << "fa_IR" << QStringLiteral("\u200E\u2212\u06F9") << true << -9.0;
+    QTest::newRow("ps sign between marks")
+        << "ps_AF" << QStringLiteral("\u200E-\u200E\u06F9") << true << -9.0;
+    QTest::newRow("he positive sign with mark")
+        << "he_IL" << QStringLiteral("\u200E+5") << true << 5.0;
+    QTest::newRow("marks are invisible anywhere")
+        << "en_US" << QStringLiteral("\u200F1\u200E000 ") << true << 1000.0;
+    QTest::newRow("marks alone") << "he_IL" << QStringLiteral(" \u200E\u200F ") << false << 0.0;
+    QTest::newRow("mark and sign alone") << "ar_EG" << QStringLiteral("\u061C-") << false << 0.0;
 }
 
 void TestNumberFormat::reading()
@@ -167,6 +186,36 @@ void TestNumberFormat::formatting()
     QCOMPARE(numbers.format(value), text);
     // What the program shows, it reads back as the same value.
     QCOMPARE(numbers.toDouble(text), value);
+}
+
+void TestNumberFormat::everyLocaleReadsWhatItShows_data()
+{
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("payment") << 1461.0;
+    QTest::newRow("negative payment") << -9.0;
+    QTest::newRow("millions") << -1234567.0;
+    QTest::newRow("beyond whole doubles") << 9007199254740994.0;
+    QTest::newRow("huge") << 1e300;
+    QTest::newRow("largest double") << -1.7976931348623157e308;
+}
+
+void TestNumberFormat::everyLocaleReadsWhatItShows()
+{
+    QFETCH(double, value);
+
+    QStringList failures;
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &locale : locales) {
+        const NumberFormat numbers{locale};
+        const QString shown = numbers.format(value);
+        if (!numbers.isNumeric(shown) || numbers.toDouble(shown) != value)
+            failures << locale.bcp47Name() + QStringLiteral(": ") + shown;
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+    QVERIFY(locales.size() > 100);
 }
 
 void TestNumberFormat::rounding_data()

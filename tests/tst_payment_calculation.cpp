@@ -133,6 +133,11 @@ void TestPaymentCalculation::payments_data()
                              << "1,00,00,000"
                              << "5"
                              << "25" << 0 << "58,459.00";
+    QTest::newRow("he negative amount as shown") << "he_IL" << QStringLiteral("\u200E-100") << "12"
+                                                 << "1" << 0 << QStringLiteral("\u200E-9.00");
+    QTest::newRow("ar native digits and signs")
+        << "ar_EG" << QStringLiteral("\u061C-\u0661\u0660\u0660") << QStringLiteral("\u0661\u0662")
+        << QStringLiteral("\u0661") << 0 << QStringLiteral("\u061C-\u0669\u066B\u0660\u0660");
     QTest::newRow("C locale") << "C"
                               << "250000"
                               << "5"
