@@ -4,7 +4,25 @@
 #include "modal_watchdog.h"
 #include "ui/main_window.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QLocale>
+#include <QTest>
+
+// Replaces the whole text of a line edit by pasting over a selection, as Ctrl+V does; returns
+// how long the paste keystroke took, handlers included, in milliseconds.
+inline qint64 pasteInto(QLineEdit *edit, const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    edit->setFocus();
+    edit->selectAll();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keySequence(edit, QKeySequence::Paste);
+    return timer.elapsed();
+}
 
 // The window as the program starts it, with recording services instead of real message boxes
 // and browser launches, under US English number settings whatever the machine's locale.
@@ -22,6 +40,30 @@ struct WindowUnderTest
         if (!widget)
             qFatal("no control named %s", qPrintable(name));
         return widget;
+    }
+
+    QLineEdit *field(const QString &name) const { return child<QLineEdit>(name); }
+
+    bool isMarked(const QString &name) const
+    {
+        return field(name)->palette().color(QPalette::Base) == QColor(255, 255, 0);
+    }
+
+    // Selects the whole text of a field and types the new one over it, key by key.
+    void typeOver(const QString &name, const QString &text) const
+    {
+        QLineEdit *edit = field(name);
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+
+    qint64 paste(const QString &name, const QString &text) const
+    {
+        return pasteInto(field(name), text);
     }
 
     ModalWatchdog watchdog;
