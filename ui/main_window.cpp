@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -175,7 +176,6 @@ void Form1::applyGeometry()
     factor = std::max(factor, ratio(menuBar()->sizeHint().width(),
                                     WindowDesign::ClientAreaTwips.width() * pixelsPerTwip));
 
-    m_designScale = factor;
     const double scale = pixelsPerTwip * factor;
     for (std::size_t i = 0; i < m_controls.size(); ++i)
         m_controls[i]->setGeometry(scaled(WindowDesign::Controls[i].twips, scale));

@@ -47,9 +47,6 @@ public:
 
     void OpenBrowser(QString url);
 
-    // The uniform factor by which the design was enlarged so that every text fits.
-    double designScale() const { return m_designScale; }
-
 private Q_SLOTS:
     void Text1_Change();
     void Text2_Change();
@@ -79,7 +76,6 @@ private:
     NumberFormat m_numbers;
     ErrorReporter m_errors;
     std::array<QWidget *, WindowDesign::Controls.size()> m_controls{};
-    double m_designScale = 1.0;
 
     QLabel *Label1 = nullptr;
     std::array<QLabel *, 4> Label2{};
