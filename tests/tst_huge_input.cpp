@@ -66,6 +66,7 @@ template <typename Run> qint64 fastestOfThree(Run run)
 
 void TestHugeInput::longNumbers_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
@@ -73,36 +74,36 @@ void TestHugeInput::longNumbers_data()
 
     constexpr qsizetype TenThousand = 10'000;
     QTest::newRow("10,000 nines") << "en_US" << QString(TenThousand, u'9') << false << 0.0;
-    QTest::newRow("10,000 digits of leading zeros")
-        << "en_US" << build({}, "0", "250000", TenThousand) << true << 250000.0;
-    QTest::newRow("10,000 decimals")
-        << "en_US" << build("0.", "5", {}, TenThousand) << true << 0.5555555555555556;
-    QTest::newRow("10,000 digits, grouped")
-        << "en_US" << build("1", ",000", {}, TenThousand) << false << 0.0;
-    QTest::newRow("grouped zeros")
-        << "en_US" << build("0", ",000", ".5", TenThousand) << true << 0.5;
-    QTest::newRow("10,000-digit exponent")
-        << "en_US" << build("25e", "0", "2", TenThousand) << true << 2500.0;
-    QTest::newRow("10,000-digit negative exponent")
-        << "en_US" << build("1e-", "0", "1", TenThousand) << true << 0.1;
-    QTest::newRow("exponent too large")
-        << "en_US" << build("1e", "9", {}, TenThousand) << false << 0.0;
-    QTest::newRow("10,000 blanks around")
-        << "en_US" << QString(5000, u' ') + "12" + QString(5000, u'\t') << true << 12.0;
+    QTest::newRow("10,000 digits of leading zeros") << "en_US"
+        << build({}, "0", "250000", TenThousand) << true << 250000.0;
+    QTest::newRow("10,000 decimals") << "en_US" << build("0.", "5", {}, TenThousand) << true
+        << 0.5555555555555556;
+    QTest::newRow("10,000 digits, grouped") << "en_US" << build("1", ",000", {}, TenThousand)
+        << false << 0.0;
+    QTest::newRow("grouped zeros") << "en_US" << build("0", ",000", ".5", TenThousand) << true
+        << 0.5;
+    QTest::newRow("10,000-digit exponent") << "en_US" << build("25e", "0", "2", TenThousand) << true
+        << 2500.0;
+    QTest::newRow("10,000-digit negative exponent") << "en_US"
+        << build("1e-", "0", "1", TenThousand) << true << 0.1;
+    QTest::newRow("exponent too large") << "en_US" << build("1e", "9", {}, TenThousand) << false
+        << 0.0;
+    QTest::newRow("10,000 blanks around") << "en_US"
+        << QString(5000, u' ') + "12" + QString(5000, u'\t') << true << 12.0;
     QTest::newRow("only group separators") << "en_US" << QString(TenThousand, u',') << false << 0.0;
     QTest::newRow("only decimal points") << "en_US" << QString(TenThousand, u'.') << false << 0.0;
-    QTest::newRow("alternating separators")
-        << "en_US" << build("1", ",.", {}, TenThousand) << false << 0.0;
+    QTest::newRow("alternating separators") << "en_US" << build("1", ",.", {}, TenThousand) << false
+        << 0.0;
     QTest::newRow("only signs") << "en_US" << QString(TenThousand, u'-') << false << 0.0;
-    QTest::newRow("fr only spaces inside")
-        << "fr_FR" << build("1", " ", "1", TenThousand) << false << 0.0;
-    QTest::newRow("only direction marks")
-        << "he_IL" << QString(TenThousand, u'\u200E') << false << 0.0;
-    QTest::newRow("direction marks before a sign")
-        << "he_IL" << build({}, QStringLiteral("\u200E"), "-5", TenThousand) << true << -5.0;
-    QTest::newRow("ar 10,000 native digits of leading zeros")
-        << "ar_EG" << build({}, digits(0x0660, u"0"), digits(0x0660, u"1234"), TenThousand) << true
-        << 1234.0;
+    QTest::newRow("fr only spaces inside") << "fr_FR" << build("1", " ", "1", TenThousand) << false
+        << 0.0;
+    QTest::newRow("only direction marks") << "he_IL" << QString(TenThousand, u'\u200E') << false
+        << 0.0;
+    QTest::newRow("direction marks before a sign") << "he_IL"
+        << build({}, QStringLiteral("\u200E"), "-5", TenThousand) << true << -5.0;
+    QTest::newRow("ar 10,000 native digits of leading zeros") << "ar_EG"
+        << build({}, digits(0x0660, u"0"), digits(0x0660, u"1234"), TenThousand) << true << 1234.0;
+    // clang-format on
 }
 
 void TestHugeInput::longNumbers()
@@ -124,6 +125,7 @@ void TestHugeInput::longNumbers()
 
 void TestHugeInput::digitClasses_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
 
     // Latin digits, and the locale's own native digits where it has them, are numbers; the
@@ -132,6 +134,7 @@ void TestHugeInput::digitClasses_data()
     QTest::newRow("ar_EG") << "ar_EG";
     QTest::newRow("fa_IR") << "fa_IR";
     QTest::newRow("mr_IN") << "mr_IN";
+    // clang-format on
 }
 
 void TestHugeInput::digitClasses()
@@ -163,6 +166,7 @@ void TestHugeInput::digitClasses()
 
 void TestHugeInput::linearTime_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("unit");
@@ -171,48 +175,31 @@ void TestHugeInput::linearTime_data()
 
     // Each text is the unit repeated to a megabyte of UTF-16, with prefix and suffix.
     QTest::newRow("digits") << "en_US" << QString() << "7" << QString() << false;
-    QTest::newRow("leading zeros") << "en_US" << QString() << "0"
-                                   << "250000" << true;
-    QTest::newRow("decimals") << "en_US"
-                              << "0."
-                              << "3" << QString() << true;
+    QTest::newRow("leading zeros") << "en_US" << QString() << "0" << "250000" << true;
+    QTest::newRow("decimals") << "en_US" << "0." << "3" << QString() << true;
     QTest::newRow("words") << "en_US" << QString() << "payment " << QString() << false;
-    QTest::newRow("digits then a letter") << "en_US" << QString() << "1"
-                                          << "x" << false;
-    QTest::newRow("grouped digits") << "en_US"
-                                    << "1"
-                                    << ",000" << QString() << false;
+    QTest::newRow("digits then a letter") << "en_US" << QString() << "1" << "x" << false;
+    QTest::newRow("grouped digits") << "en_US" << "1" << ",000" << QString() << false;
     QTest::newRow("group separators") << "en_US" << QString() << "," << QString() << false;
     QTest::newRow("decimal points") << "en_US" << QString() << "." << QString() << false;
-    QTest::newRow("mixed separators") << "en_US"
-                                      << "1"
-                                      << ",." << QString() << false;
-    QTest::newRow("blanks around a number") << "en_US" << QString() << " \t\n"
-                                            << "5" << true;
-    QTest::newRow("fr spaces grouping") << "fr_FR"
-                                        << "1"
-                                        << " 000" << QString() << false;
-    QTest::newRow("fr spaces") << "fr_FR"
-                               << "1"
-                               << " "
-                               << "1" << false;
-    QTest::newRow("de points grouping") << "de_DE"
-                                        << "0"
-                                        << ".000"
-                                        << ",5" << true;
-    QTest::newRow("direction marks")
-        << "he_IL" << QString() << QStringLiteral("\u200E") << "-5" << true;
-    QTest::newRow("Arabic-Indic digits under en_US")
-        << "en_US" << QString() << digits(0x0660, u"0") << digits(0x0660, u"1") << false;
-    QTest::newRow("Arabic-Indic digits under ar_EG")
-        << "ar_EG" << QString() << digits(0x0660, u"0") << digits(0x0660, u"1") << true;
-    QTest::newRow("Arabic-Indic grouping under ar_EG")
-        << "ar_EG" << digits(0x0660, u"0") << QStringLiteral("\u066C") + digits(0x0660, u"000")
-        << QString() << true;
-    QTest::newRow("Devanagari digits under en_US")
-        << "en_US" << QString() << digits(0x0966, u"0") << QString() << false;
-    QTest::newRow("Mathematical digits under ar_EG")
-        << "ar_EG" << QString() << digits(0x1D7CE, u"0") << QString() << false;
+    QTest::newRow("mixed separators") << "en_US" << "1" << ",." << QString() << false;
+    QTest::newRow("blanks around a number") << "en_US" << QString() << " \t\n" << "5" << true;
+    QTest::newRow("fr spaces grouping") << "fr_FR" << "1" << " 000" << QString() << false;
+    QTest::newRow("fr spaces") << "fr_FR" << "1" << " " << "1" << false;
+    QTest::newRow("de points grouping") << "de_DE" << "0" << ".000" << ",5" << true;
+    QTest::newRow("direction marks") << "he_IL" << QString() << QStringLiteral("\u200E") << "-5"
+        << true;
+    QTest::newRow("Arabic-Indic digits under en_US") << "en_US" << QString() << digits(0x0660, u"0")
+        << digits(0x0660, u"1") << false;
+    QTest::newRow("Arabic-Indic digits under ar_EG") << "ar_EG" << QString() << digits(0x0660, u"0")
+        << digits(0x0660, u"1") << true;
+    QTest::newRow("Arabic-Indic grouping under ar_EG") << "ar_EG" << digits(0x0660, u"0")
+        << QStringLiteral("\u066C") + digits(0x0660, u"000") << QString() << true;
+    QTest::newRow("Devanagari digits under en_US") << "en_US" << QString() << digits(0x0966, u"0")
+        << QString() << false;
+    QTest::newRow("Mathematical digits under ar_EG") << "ar_EG" << QString()
+        << digits(0x1D7CE, u"0") << QString() << false;
+    // clang-format on
 }
 
 void TestHugeInput::linearTime()

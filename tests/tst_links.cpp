@@ -95,6 +95,7 @@ QStringList TestLinks::fieldState() const
 
 void TestLinks::eachCommandLaunchesItsPage_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("url");
 
@@ -103,6 +104,7 @@ void TestLinks::eachCommandLaunchesItsPage_data()
     QTest::newRow("online calc") << "OnlineCalc" << Host + "/?tq1";
     QTest::newRow("terms of use") << "Terms" << Host + "/?tq1t";
     QTest::newRow("about, OK") << "About" << Host + "/?tq1a";
+    // clang-format on
 }
 
 void TestLinks::eachCommandLaunchesItsPage()
@@ -152,11 +154,13 @@ void TestLinks::aboutBoxNamesTheProduct()
 
 void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data()
 {
+    // clang-format off
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("urls");
 
     QTest::newRow("OK") << int(MessageBoxes::Ok) << QStringList{Host + "/?tq1a"};
     QTest::newRow("Cancel or closed") << int(MessageBoxes::Cancel) << QStringList{};
+    // clang-format on
 }
 
 void TestLinks::aboutBoxOpensTheHomePageOnOkOnly()
@@ -173,7 +177,9 @@ void TestLinks::aboutBoxOpensTheHomePageOnOkOnly()
 
 void TestLinks::failedLaunchIsReportedAndTouchesNoField_data()
 {
+    // clang-format off
     eachCommandLaunchesItsPage_data();
+    // clang-format on
 }
 
 void TestLinks::failedLaunchIsReportedAndTouchesNoField()

@@ -186,16 +186,17 @@ void TestMainWindow::enterAndEscapeDoNothing()
 
 void TestMainWindow::typingRecalculatesEveryKeystroke_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("results");
 
-    QTest::newRow("rate 12") << "Text2"
-                             << "12" << QStringList{"942.00", "2,633.00"};
-    QTest::newRow("amount with grouping") << "Text1"
-                                          << "1,000" << QStringList{"0.00", "", "", "", "6.00"};
-    QTest::newRow("term through a bad text") << "Text3"
-                                             << "1e1" << QStringList{"21,402.00", "", "2,652.00"};
+    QTest::newRow("rate 12") << "Text2" << "12" << QStringList{"942.00", "2,633.00"};
+    QTest::newRow("amount with grouping") << "Text1" << "1,000"
+        << QStringList{"0.00", "", "", "", "6.00"};
+    QTest::newRow("term through a bad text") << "Text3" << "1e1"
+        << QStringList{"21,402.00", "", "2,652.00"};
+    // clang-format on
 }
 
 void TestMainWindow::typingRecalculatesEveryKeystroke()
@@ -257,6 +258,7 @@ void TestMainWindow::frequencyChosenByKeyboardRecomputes()
 
 void TestMainWindow::calcCommand_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("typedIntoResult");
     QTest::addColumn<QString>("result");
@@ -264,10 +266,11 @@ void TestMainWindow::calcCommand_data()
     QTest::addColumn<int>("messages");
 
     QTest::newRow("right after start") << QString() << QString() << "1,461.00" << false << 0;
-    QTest::newRow("replaces what the user typed") << QString() << "hello"
-                                                  << "1,461.00" << false << 0;
+    QTest::newRow("replaces what the user typed") << QString() << "hello" << "1,461.00" << false
+        << 0;
     QTest::newRow("zero rate") << "0" << QString() << "" << true << 1;
     QTest::newRow("words for a rate") << "five" << QString() << "" << true << 1;
+    // clang-format on
 }
 
 void TestMainWindow::calcCommand()
@@ -296,20 +299,18 @@ void TestMainWindow::calcCommand()
 
 void TestMainWindow::megabytePasteIsJudgedQuickly_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("restored");
 
     // A column of amounts copied by mistake, a run of digits too long for any double, and
     // digits of a script the locale does not read.
-    QTest::newRow("amounts into the amount") << "Text1"
-                                             << "250,000.00 "
-                                             << "250000";
-    QTest::newRow("digits into the rate") << "Text2"
-                                          << "1234567890"
-                                          << "5";
-    QTest::newRow("Arabic-Indic digits into the term")
-        << "Text3" << QStringLiteral("\u0661\u0662\u0663") << "25";
+    QTest::newRow("amounts into the amount") << "Text1" << "250,000.00 " << "250000";
+    QTest::newRow("digits into the rate") << "Text2" << "1234567890" << "5";
+    QTest::newRow("Arabic-Indic digits into the term") << "Text3"
+        << QStringLiteral("\u0661\u0662\u0663") << "25";
+    // clang-format on
 }
 
 void TestMainWindow::megabytePasteIsJudgedQuickly()

@@ -22,127 +22,88 @@ private Q_SLOTS:
 
 void TestNumberFormat::reading_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
     QTest::addColumn<double>("value");
 
     // Ordinary numbers under US English settings.
-    QTest::newRow("plain") << "en_US"
-                           << "250000" << true << 250000.0;
-    QTest::newRow("decimal") << "en_US"
-                             << "12345.67" << true << 12345.67;
-    QTest::newRow("grouped reads whole") << "en_US"
-                                         << "250,000" << true << 250000.0;
-    QTest::newRow("grouped with decimals") << "en_US"
-                                           << "1,234,567.5" << true << 1234567.5;
-    QTest::newRow("exponent") << "en_US"
-                              << "1e2" << true << 100.0;
-    QTest::newRow("exponent upper, signed") << "en_US"
-                                            << "1E+5" << true << 100000.0;
-    QTest::newRow("blanks around") << "en_US"
-                                   << "  12 " << true << 12.0;
-    QTest::newRow("tab and line feed around") << "en_US"
-                                              << "\t5\n"
-                                              << true << 5.0;
-    QTest::newRow("negative") << "en_US"
-                              << "-100" << true << -100.0;
-    QTest::newRow("explicit plus") << "en_US"
-                                   << "+5" << true << 5.0;
-    QTest::newRow("negative zero") << "en_US"
-                                   << "-0" << true << 0.0;
-    QTest::newRow("leading point") << "en_US"
-                                   << ".5" << true << 0.5;
+    QTest::newRow("plain") << "en_US" << "250000" << true << 250000.0;
+    QTest::newRow("decimal") << "en_US" << "12345.67" << true << 12345.67;
+    QTest::newRow("grouped reads whole") << "en_US" << "250,000" << true << 250000.0;
+    QTest::newRow("grouped with decimals") << "en_US" << "1,234,567.5" << true << 1234567.5;
+    QTest::newRow("exponent") << "en_US" << "1e2" << true << 100.0;
+    QTest::newRow("exponent upper, signed") << "en_US" << "1E+5" << true << 100000.0;
+    QTest::newRow("blanks around") << "en_US" << "  12 " << true << 12.0;
+    QTest::newRow("tab and line feed around") << "en_US" << "\t5\n" << true << 5.0;
+    QTest::newRow("negative") << "en_US" << "-100" << true << -100.0;
+    QTest::newRow("explicit plus") << "en_US" << "+5" << true << 5.0;
+    QTest::newRow("negative zero") << "en_US" << "-0" << true << 0.0;
+    QTest::newRow("leading point") << "en_US" << ".5" << true << 0.5;
 
     // Texts that are not one finite number.
-    QTest::newRow("empty") << "en_US"
-                           << "" << false << 0.0;
-    QTest::newRow("blank") << "en_US"
-                           << "   " << false << 0.0;
-    QTest::newRow("inf") << "en_US"
-                         << "inf" << false << 0.0;
-    QTest::newRow("negative inf") << "en_US"
-                                  << "-inf" << false << 0.0;
-    QTest::newRow("nan") << "en_US"
-                         << "nan" << false << 0.0;
-    QTest::newRow("too large for a double") << "en_US"
-                                            << "1e400" << false << 0.0;
-    QTest::newRow("hex") << "en_US"
-                         << "0x10" << false << 0.0;
-    QTest::newRow("trailing junk") << "en_US"
-                                   << "12abc" << false << 0.0;
-    QTest::newRow("group in wrong place") << "en_US"
-                                          << "25,0000" << false << 0.0;
-    QTest::newRow("double group") << "en_US"
-                                  << "1,,000" << false << 0.0;
-    QTest::newRow("two decimal points") << "en_US"
-                                        << "1.000.000" << false << 0.0;
-    QTest::newRow("space inside") << "en_US"
-                                  << "12 000" << false << 0.0;
-    QTest::newRow("sign apart from digits") << "en_US"
-                                            << "- 5" << false << 0.0;
-    QTest::newRow("dangling exponent") << "en_US"
-                                       << "1e" << false << 0.0;
-    QTest::newRow("Arabic-Indic digits")
-        << "en_US" << QStringLiteral("\u0661\u0662") << false << 0.0;
+    QTest::newRow("empty") << "en_US" << "" << false << 0.0;
+    QTest::newRow("blank") << "en_US" << "   " << false << 0.0;
+    QTest::newRow("inf") << "en_US" << "inf" << false << 0.0;
+    QTest::newRow("negative inf") << "en_US" << "-inf" << false << 0.0;
+    QTest::newRow("nan") << "en_US" << "nan" << false << 0.0;
+    QTest::newRow("too large for a double") << "en_US" << "1e400" << false << 0.0;
+    QTest::newRow("hex") << "en_US" << "0x10" << false << 0.0;
+    QTest::newRow("trailing junk") << "en_US" << "12abc" << false << 0.0;
+    QTest::newRow("group in wrong place") << "en_US" << "25,0000" << false << 0.0;
+    QTest::newRow("double group") << "en_US" << "1,,000" << false << 0.0;
+    QTest::newRow("two decimal points") << "en_US" << "1.000.000" << false << 0.0;
+    QTest::newRow("space inside") << "en_US" << "12 000" << false << 0.0;
+    QTest::newRow("sign apart from digits") << "en_US" << "- 5" << false << 0.0;
+    QTest::newRow("dangling exponent") << "en_US" << "1e" << false << 0.0;
+    QTest::newRow("Arabic-Indic digits") << "en_US" << QStringLiteral("\u0661\u0662") << false
+        << 0.0;
 
     // Decimal-comma locales.
-    QTest::newRow("de decimal comma") << "de_DE"
-                                      << "5,5" << true << 5.5;
-    QTest::newRow("de grouped") << "de_DE"
-                                << "1.266,5" << true << 1266.5;
-    QTest::newRow("de point is a group") << "de_DE"
-                                         << "250.000" << true << 250000.0;
-    QTest::newRow("de point as decimal") << "de_DE"
-                                         << "5.5" << false << 0.0;
+    QTest::newRow("de decimal comma") << "de_DE" << "5,5" << true << 5.5;
+    QTest::newRow("de grouped") << "de_DE" << "1.266,5" << true << 1266.5;
+    QTest::newRow("de point is a group") << "de_DE" << "250.000" << true << 250000.0;
+    QTest::newRow("de point as decimal") << "de_DE" << "5.5" << false << 0.0;
 
     // Space-grouping locales accept what people type in place of the no-break space.
-    QTest::newRow("fr plain space") << "fr_FR"
-                                    << "1 000" << true << 1000.0;
-    QTest::newRow("fr narrow no-break space")
-        << "fr_FR" << QStringLiteral("1\u202F000") << true << 1000.0;
-    QTest::newRow("fr no-break space")
-        << "fr_FR" << QStringLiteral("1\u00A0000,5") << true << 1000.5;
-    QTest::newRow("fr decimal comma") << "fr_FR"
-                                      << "5,5" << true << 5.5;
-    QTest::newRow("fr space blanks around") << "fr_FR"
-                                            << " 250 000 " << true << 250000.0;
-    QTest::newRow("fr two spaces") << "fr_FR"
-                                   << "1  000" << false << 0.0;
-    QTest::newRow("fr misplaced space") << "fr_FR"
-                                        << "10 00" << false << 0.0;
+    QTest::newRow("fr plain space") << "fr_FR" << "1 000" << true << 1000.0;
+    QTest::newRow("fr narrow no-break space") << "fr_FR" << QStringLiteral("1\u202F000") << true
+        << 1000.0;
+    QTest::newRow("fr no-break space") << "fr_FR" << QStringLiteral("1\u00A0000,5") << true
+        << 1000.5;
+    QTest::newRow("fr decimal comma") << "fr_FR" << "5,5" << true << 5.5;
+    QTest::newRow("fr space blanks around") << "fr_FR" << " 250 000 " << true << 250000.0;
+    QTest::newRow("fr two spaces") << "fr_FR" << "1  000" << false << 0.0;
+    QTest::newRow("fr misplaced space") << "fr_FR" << "10 00" << false << 0.0;
 
     // Indian grouping.
-    QTest::newRow("in lakh") << "en_IN"
-                             << "1,00,000" << true << 100000.0;
-    QTest::newRow("in western grouping") << "en_IN"
-                                         << "100,000" << false << 0.0;
+    QTest::newRow("in lakh") << "en_IN" << "1,00,000" << true << 100000.0;
+    QTest::newRow("in western grouping") << "en_IN" << "100,000" << false << 0.0;
 
     // The C locale and native digits.
-    QTest::newRow("C decimal") << "C"
-                               << "1000.5" << true << 1000.5;
-    QTest::newRow("C junk") << "C"
-                            << "1000.5x" << false << 0.0;
+    QTest::newRow("C decimal") << "C" << "1000.5" << true << 1000.5;
+    QTest::newRow("C junk") << "C" << "1000.5x" << false << 0.0;
     QTest::newRow("ar native digits") << "ar_EG" << QStringLiteral("\u0661\u0662") << true << 12.0;
-    QTest::newRow("ar latin digits") << "ar_EG"
-                                     << "12" << true << 12.0;
+    QTest::newRow("ar latin digits") << "ar_EG" << "12" << true << 12.0;
 
     // Right-to-left locales write their signs with invisible direction marks. These inputs once
     // went wrong: every negative number such a locale shows, payments included, was rejected.
-    QTest::newRow("ar sign after letter mark")
-        << "ar_EG" << QStringLiteral("\u061C-\u0669\u066B\u0660\u0660") << true << -9.0;
-    QTest::newRow("he sign after left-to-right mark")
-        << "he_IL" << QStringLiteral("\u200E-1,461.00") << true << -1461.0;
-    QTest::newRow("fa minus after mark")
-        << "fa_IR" << QStringLiteral("\u200E\u2212\u06F9") << true << -9.0;
-    QTest::newRow("ps sign between marks")
-        << "ps_AF" << QStringLiteral("\u200E-\u200E\u06F9") << true << -9.0;
-    QTest::newRow("he positive sign with mark")
-        << "he_IL" << QStringLiteral("\u200E+5") << true << 5.0;
-    QTest::newRow("marks are invisible anywhere")
-        << "en_US" << QStringLiteral("\u200F1\u200E000 ") << true << 1000.0;
+    QTest::newRow("ar sign after letter mark") << "ar_EG"
+        << QStringLiteral("\u061C-\u0669\u066B\u0660\u0660") << true << -9.0;
+    QTest::newRow("he sign after left-to-right mark") << "he_IL"
+        << QStringLiteral("\u200E-1,461.00") << true << -1461.0;
+    QTest::newRow("fa minus after mark") << "fa_IR" << QStringLiteral("\u200E\u2212\u06F9") << true
+        << -9.0;
+    QTest::newRow("ps sign between marks") << "ps_AF" << QStringLiteral("\u200E-\u200E\u06F9")
+        << true << -9.0;
+    QTest::newRow("he positive sign with mark") << "he_IL" << QStringLiteral("\u200E+5") << true
+        << 5.0;
+    QTest::newRow("marks are invisible anywhere") << "en_US" << QStringLiteral("\u200F1\u200E000 ")
+        << true << 1000.0;
     QTest::newRow("marks alone") << "he_IL" << QStringLiteral(" \u200E\u200F ") << false << 0.0;
     QTest::newRow("mark and sign alone") << "ar_EG" << QStringLiteral("\u061C-") << false << 0.0;
+    // clang-format on
 }
 
 void TestNumberFormat::reading()
@@ -159,6 +120,7 @@ void TestNumberFormat::reading()
 
 void TestNumberFormat::formatting_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -174,6 +136,7 @@ void TestNumberFormat::formatting_data()
     QTest::newRow("in lakh grouping") << "en_IN" << 1234567.0 << "12,34,567.00";
     QTest::newRow("C no grouping") << "C" << 1266.0 << "1266.00";
     QTest::newRow("C negative") << "C" << -9.0 << "-9.00";
+    // clang-format on
 }
 
 void TestNumberFormat::formatting()
@@ -190,6 +153,7 @@ void TestNumberFormat::formatting()
 
 void TestNumberFormat::everyLocaleReadsWhatItShows_data()
 {
+    // clang-format off
     QTest::addColumn<double>("value");
 
     QTest::newRow("zero") << 0.0;
@@ -199,6 +163,7 @@ void TestNumberFormat::everyLocaleReadsWhatItShows_data()
     QTest::newRow("beyond whole doubles") << 9007199254740994.0;
     QTest::newRow("huge") << 1e300;
     QTest::newRow("largest double") << -1.7976931348623157e308;
+    // clang-format on
 }
 
 void TestNumberFormat::everyLocaleReadsWhatItShows()
@@ -220,6 +185,7 @@ void TestNumberFormat::everyLocaleReadsWhatItShows()
 
 void TestNumberFormat::rounding_data()
 {
+    // clang-format off
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("rounded");
 
@@ -235,6 +201,7 @@ void TestNumberFormat::rounding_data()
     QTest::newRow("negative payment") << -8.8848 << -9.0;
     QTest::newRow("beyond whole doubles") << 4503599627370497.0 << 4503599627370497.0;
     QTest::newRow("huge") << 1e300 << 1e300;
+    // clang-format on
 }
 
 void TestNumberFormat::rounding()

@@ -55,6 +55,7 @@ std::int64_t uniform(std::mt19937_64 &random, std::int64_t low, std::int64_t hig
 
 void TestPaymentReference::publishedFigures_data()
 {
+    // clang-format off
     QTest::addColumn<double>("amount");
     QTest::addColumn<double>("rate");
     QTest::addColumn<double>("years");
@@ -63,35 +64,40 @@ void TestPaymentReference::publishedFigures_data()
     QTest::addColumn<QString>("shown");
 
     // Monthly payments as amortisation tables and loan calculators publish them, to the cent.
-    QTest::newRow("250000 at 5% over 25 years")
-        << 250000.0 << 5.0 << 25.0 << 0 << 1461.48 << "1,461.00";
-    QTest::newRow("200000 at 5% over 30 years")
-        << 200000.0 << 5.0 << 30.0 << 0 << 1073.64 << "1,074.00";
-    QTest::newRow("200000 at 6% over 30 years")
-        << 200000.0 << 6.0 << 30.0 << 0 << 1199.10 << "1,199.00";
-    QTest::newRow("100000 at 6% over 30 years")
-        << 100000.0 << 6.0 << 30.0 << 0 << 599.55 << "600.00";
-    QTest::newRow("100000 at 7% over 30 years")
-        << 100000.0 << 7.0 << 30.0 << 0 << 665.30 << "665.00";
-    QTest::newRow("300000 at 4% over 30 years")
-        << 300000.0 << 4.0 << 30.0 << 0 << 1432.25 << "1,432.00";
-    QTest::newRow("100000 at 5% over 15 years")
-        << 100000.0 << 5.0 << 15.0 << 0 << 790.79 << "791.00";
-    QTest::newRow("150000 at 4.5% over 30 years")
-        << 150000.0 << 4.5 << 30.0 << 0 << 760.03 << "760.00";
+    QTest::newRow("250000 at 5% over 25 years") << 250000.0 << 5.0 << 25.0 << 0 << 1461.48
+        << "1,461.00";
+    QTest::newRow("200000 at 5% over 30 years") << 200000.0 << 5.0 << 30.0 << 0 << 1073.64
+        << "1,074.00";
+    QTest::newRow("200000 at 6% over 30 years") << 200000.0 << 6.0 << 30.0 << 0 << 1199.10
+        << "1,199.00";
+    QTest::newRow("100000 at 6% over 30 years") << 100000.0 << 6.0 << 30.0 << 0 << 599.55
+        << "600.00";
+    QTest::newRow("100000 at 7% over 30 years") << 100000.0 << 7.0 << 30.0 << 0 << 665.30
+        << "665.00";
+    QTest::newRow("300000 at 4% over 30 years") << 300000.0 << 4.0 << 30.0 << 0 << 1432.25
+        << "1,432.00";
+    QTest::newRow("100000 at 5% over 15 years") << 100000.0 << 5.0 << 15.0 << 0 << 790.79
+        << "791.00";
+    QTest::newRow("150000 at 4.5% over 30 years") << 150000.0 << 4.5 << 30.0 << 0 << 760.03
+        << "760.00";
     QTest::newRow("25000 at 3.5% over 5 years") << 25000.0 << 3.5 << 5.0 << 0 << 454.79 << "455.00";
+    QTest::newRow("100000 at 2% over 10 years") << 100000.0 << 2.0 << 10.0 << 0 << 920.13
+        << "920.00";
 
     // Bi-weekly and weekly payments as a spreadsheet's PMT(rate / 26, years * 26, -amount) gives
     // them; a financial calculator set to 26 or 52 periods a year agrees to the cent.
-    QTest::newRow("200000 at 5% over 30 years, bi-weekly")
-        << 200000.0 << 5.0 << 30.0 << 1 << 495.29 << "495.00";
-    QTest::newRow("200000 at 5% over 30 years, weekly")
-        << 200000.0 << 5.0 << 30.0 << 2 << 247.59 << "248.00";
+    QTest::newRow("200000 at 5% over 30 years, bi-weekly") << 200000.0 << 5.0 << 30.0 << 1 << 495.29
+        << "495.00";
+    QTest::newRow("200000 at 5% over 30 years, weekly") << 200000.0 << 5.0 << 30.0 << 2 << 247.59
+        << "248.00";
+    QTest::newRow("12345.67 at 6.5% over 7.5 years, weekly") << 12345.67 << 6.5 << 7.5 << 2 << 40.02
+        << "40.00";
     QTest::newRow("100 at 12% over 1 year") << 100.0 << 12.0 << 1.0 << 0 << 8.88 << "9.00";
-    QTest::newRow("100 at 12% over 1 year, bi-weekly")
-        << 100.0 << 12.0 << 1.0 << 1 << 4.09 << "4.00";
+    QTest::newRow("100 at 12% over 1 year, bi-weekly") << 100.0 << 12.0 << 1.0 << 1 << 4.09
+        << "4.00";
     QTest::newRow("100 at 12% over 1 year, weekly") << 100.0 << 12.0 << 1.0 << 2 << 2.04 << "2.00";
     QTest::newRow("100 at 12% over half a year") << 100.0 << 12.0 << 0.5 << 0 << 17.25 << "17.00";
+    // clang-format on
 }
 
 void TestPaymentReference::publishedFigures()
@@ -117,6 +123,7 @@ void TestPaymentReference::publishedFigures()
 
 void TestPaymentReference::randomInputs_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("frequency");
     QTest::addColumn<quint64>("seed");
@@ -131,6 +138,7 @@ void TestPaymentReference::randomInputs_data()
                 << QString::fromLatin1(locale) << frequency << seed++;
         }
     }
+    // clang-format on
 }
 
 void TestPaymentReference::randomInputs()
