@@ -1,6 +1,6 @@
 #include "calc/payment_calculation.h"
 #include "calc/payment_view.h"
-#include "platform/number_format.h"
+#include "platform/numbers/number_format.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "platform/launcher.h"
-#include "platform/message_boxes.h"
+#include "platform/desktop/desktop_launcher.h"
+#include "platform/desktop/desktop_message_boxes.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

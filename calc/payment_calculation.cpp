@@ -1,10 +1,10 @@
 #include "payment_calculation.h"
 
 #include "calc/payment_view.h"
-#include "platform/checked_arithmetic.h"
-#include "platform/number_format.h"
-#include "platform/rounding.h"
-#include "platform/runtime_error.h"
+#include "platform/numbers/checked_arithmetic.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/rounding.h"
+#include "platform/numbers/runtime_error.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 
 #include "calc/payment_calculation.h"
 #include "calc/payment_view.h"
-#include "platform/number_format.h"
-#include "platform/runtime_error.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/runtime_error.h"
 
 #include <array>
 #include <cmath>

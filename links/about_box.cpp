@@ -1,6 +1,6 @@
 #include "about_box.h"
 
-#include "platform/message_boxes.h"
+#include "platform/services/message_boxes.h"
 #include "product_info.h"
 
 #include <QStringList>

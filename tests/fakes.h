@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/launcher.h"
-#include "platform/message_boxes.h"
-#include "platform/runtime_error.h"
+#include "platform/services/launcher.h"
+#include "platform/services/message_boxes.h"
+#include "platform/numbers/runtime_error.h"
 
 #include <QList>
 #include <QString>

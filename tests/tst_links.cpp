@@ -1,4 +1,5 @@
 #include "links/about_box.h"
+#include "platform/desktop/desktop_launcher.h"
 #include "ui/link_label.h"
 #include "window_under_test.h"
 

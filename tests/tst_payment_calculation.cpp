@@ -1,6 +1,6 @@
 #include "calc/payment_calculation.h"
-#include "platform/number_format.h"
-#include "platform/runtime_error.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/runtime_error.h"
 #include "recording_payment_view.h"
 
 #include <QTest>

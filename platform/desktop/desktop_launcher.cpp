@@ -1,6 +1,6 @@
-#include "launcher.h"
+#include "platform/desktop/desktop_launcher.h"
 
-#include "runtime_error.h"
+#include "platform/numbers/runtime_error.h"
 
 #ifdef Q_OS_WIN
 #include <QProcess>

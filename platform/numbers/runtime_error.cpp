@@ -1,4 +1,4 @@
-#include "runtime_error.h"
+#include "platform/numbers/runtime_error.h"
 
 RuntimeError::RuntimeError(const QString &message)
     : std::runtime_error(message.toStdString())

@@ -1,6 +1,6 @@
-#include "error_reporter.h"
+#include "platform/services/error_reporter.h"
 
-#include "runtime_error.h"
+#include "platform/numbers/runtime_error.h"
 
 #include <QDebug>
 
