@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "calc/payment_calculation.h"
+#include "calc/payment_frequency.h"
 #include "links/about_box.h"
 #include "links/link_table.h"
 #include "platform/services/launcher.h"
@@ -164,9 +165,9 @@ void Form1::applyGeometry()
 
         QSize text = ControlFit::textSize(control);
         if (design.kind == ControlKind::DropDownList) {
-            for (QStringView entry : WindowDesign::FrequencyEntries)
-                text = text.expandedTo(
-                    control->fontMetrics().size(Qt::TextSingleLine, entry.toString()));
+            for (const PaymentFrequency &frequency : PaymentFrequencies)
+                text = text.expandedTo(control->fontMetrics().size(Qt::TextSingleLine,
+                                                                   frequencyCaption(frequency)));
         }
         const QSize need = text + control->size() - ControlFit::textArea(control);
         factor = std::max({factor, ratio(need.width(), design.twips.width() * pixelsPerTwip),
@@ -231,8 +232,8 @@ template <typename Control> Control *Form1::control(QStringView name, int index)
 
 void Form1::Form_Load()
 {
-    for (std::size_t i = 0; i < WindowDesign::FrequencyEntries.size(); ++i)
-        Combo1->insertItem(int(i), WindowDesign::FrequencyEntries[i].toString());
+    for (std::size_t i = 0; i < PaymentFrequencies.size(); ++i)
+        Combo1->insertItem(int(i), frequencyCaption(PaymentFrequencies[i]));
     Combo1->setCurrentIndex(0);
 }
 

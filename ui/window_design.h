@@ -49,9 +49,6 @@ inline constexpr std::array<ControlDesign, 13> Controls{{
     {u"Label4", 1, ControlKind::LinkLabel, u"Get discounted mortgage", {120, 2280, 2412, 252}, 12},
 }};
 
-// The entries of the frequency list, in list order.
-inline constexpr std::array<QStringView, 3> FrequencyEntries{u"Monthly", u"Bi-Weekly", u"Weekly"};
-
 // The menu bar's commands, left to right: object name and caption.
 struct MenuCommandDesign
 {
