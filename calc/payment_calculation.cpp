@@ -7,7 +7,6 @@
 #include "platform/numbers/rounding.h"
 #include "platform/numbers/runtime_error.h"
 
-
 namespace {
 
 struct FieldReading

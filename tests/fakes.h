@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/numbers/runtime_error.h"
 #include "platform/services/launcher.h"
 #include "platform/services/message_boxes.h"
-#include "platform/numbers/runtime_error.h"
 
 #include <QList>
 #include <QString>
@@ -43,7 +43,7 @@ public:
     void launch(const QString &url) override
     {
         if (fails)
-            throw RuntimeError(QStringLiteral("Cannot open %1").arg(url));
+            throw RuntimeError::cannotOpen(url);
         urls << url;
     }
 

@@ -10,15 +10,6 @@
 #include <QUrl>
 #endif
 
-namespace {
-
-RuntimeError cannotOpen(const QString &url)
-{
-    return RuntimeError(QStringLiteral("Cannot open %1").arg(url));
-}
-
-} // namespace
-
 #ifdef Q_OS_WIN
 
 // The Windows shell opens the address in the default browser: "explorer.exe " and the address
@@ -33,7 +24,7 @@ void DesktopLauncher::launch(const QString &url)
         args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
     });
     if (!process.startDetached())
-        throw cannotOpen(url);
+        throw RuntimeError::cannotOpen(url);
 }
 
 #else
@@ -41,7 +32,7 @@ void DesktopLauncher::launch(const QString &url)
 void DesktopLauncher::launch(const QString &url)
 {
     if (!QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode)))
-        throw cannotOpen(url);
+        throw RuntimeError::cannotOpen(url);
 }
 
 #endif

@@ -1,5 +1,16 @@
 #include "platform/numbers/runtime_error.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("RuntimeError", text);
+}
+
+} // namespace
+
 RuntimeError::RuntimeError(const QString &message)
     : std::runtime_error(message.toStdString())
     , m_message(message)
@@ -7,15 +18,21 @@ RuntimeError::RuntimeError(const QString &message)
 
 RuntimeError RuntimeError::overflow()
 {
-    return RuntimeError(QStringLiteral("Overflow"));
+    return RuntimeError(translated(QT_TRANSLATE_NOOP("RuntimeError", "Overflow")));
 }
 
 RuntimeError RuntimeError::divisionByZero()
 {
-    return RuntimeError(QStringLiteral("Division by zero"));
+    return RuntimeError(translated(QT_TRANSLATE_NOOP("RuntimeError", "Division by zero")));
 }
 
 RuntimeError RuntimeError::invalidOperation()
 {
-    return RuntimeError(QStringLiteral("Invalid procedure call or argument"));
+    return RuntimeError(
+        translated(QT_TRANSLATE_NOOP("RuntimeError", "Invalid procedure call or argument")));
+}
+
+RuntimeError RuntimeError::cannotOpen(const QString &url)
+{
+    return RuntimeError(translated(QT_TRANSLATE_NOOP("RuntimeError", "Cannot open %1")).arg(url));
 }
