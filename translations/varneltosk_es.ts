@@ -87,7 +87,7 @@ Los campos solo pueden contener dígitos.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>Cada 2 semanas</translation>
+        <translation>Quincenal</translation>
     </message>
     <message>
         <source>Weekly</source>

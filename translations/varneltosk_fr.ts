@@ -68,7 +68,7 @@ Les champs ne peuvent contenir que des chiffres.</translation>
     </message>
     <message>
         <source>Online calc...</source>
-        <translation>Calculateur en ligne...</translation>
+        <translation>Calcul en ligne...</translation>
     </message>
     <message>
         <source>Terms of Use...</source>
@@ -87,7 +87,7 @@ Les champs ne peuvent contenir que des chiffres.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>Toutes les 2 semaines</translation>
+        <translation>Tous les 15 jours</translation>
     </message>
     <message>
         <source>Weekly</source>

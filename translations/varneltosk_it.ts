@@ -87,7 +87,7 @@ I campi possono contenere solo cifre.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>Ogni 2 settimane</translation>
+        <translation>Quindicinale</translation>
     </message>
     <message>
         <source>Weekly</source>

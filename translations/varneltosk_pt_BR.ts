@@ -87,7 +87,7 @@ Os campos só podem conter dígitos.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>A cada 2 semanas</translation>
+        <translation>Quinzenal</translation>
     </message>
     <message>
         <source>Weekly</source>
