@@ -5,9 +5,12 @@ Runs lupdate over the program's sources into copies of the .ts files, so a text 
 removed from the code since the .ts files were last updated shows up here even when nobody ran
 the update target. Then fails on any message that is unfinished, vanished or obsolete, and on
 any translation whose placeholders (%1, %L1, %n) or line breaks differ from its source text's.
+Also fails when the desktop entry or the AppStream metadata lacks a language's comment, generic
+name or summary.
 
-Usage: check_translations.py LUPDATE SOURCES_LIST TS_FILE...
+Usage: check_translations.py LUPDATE SOURCES_LIST DESKTOP_IN METAINFO_IN TS_FILE...
 SOURCES_LIST is a file naming one source file a line, as the build's update target scans them.
+A .ts file is named after its language: varneltosk_pt_BR.ts.
 """
 import collections
 import pathlib
@@ -53,7 +56,17 @@ def problems(ts_path):
     return found
 
 
-def main(lupdate, sources_list, ts_files):
+def desktop_problems(language, desktop_in, metainfo_in):
+    desktop = pathlib.Path(desktop_in).read_text(encoding="utf-8").splitlines()
+    for key in ("GenericName", "Comment"):
+        if not any(line.startswith(f"{key}[{language}]=") for line in desktop):
+            yield f"{pathlib.Path(desktop_in).name} has no {key}[{language}]"
+    summaries = ET.parse(metainfo_in).getroot().findall("summary")
+    if not any(s.get("{http://www.w3.org/XML/1998/namespace}lang") == language for s in summaries):
+        yield f"{pathlib.Path(metainfo_in).name} has no summary in {language}"
+
+
+def main(lupdate, sources_list, desktop_in, metainfo_in, ts_files):
     sources = [line for line in pathlib.Path(sources_list).read_text().splitlines() if line]
     failed = False
     with tempfile.TemporaryDirectory() as work:
@@ -65,8 +78,12 @@ def main(lupdate, sources_list, ts_files):
         subprocess.run([lupdate, "-silent", "-locations", "none", *sources, "-ts", *map(str, copies)],
                        check=True)
         for ts, copy in zip(ts_files, copies):
+            language = pathlib.Path(ts).stem.split("_", 1)[1]
             for problem in problems(copy):
                 print(f"{pathlib.Path(ts).name}: {problem}")
+                failed = True
+            for problem in desktop_problems(language, desktop_in, metainfo_in):
+                print(problem)
                 failed = True
     if not failed:
         print(f"{len(ts_files)} translations complete and current")
@@ -74,6 +91,6 @@ def main(lupdate, sources_list, ts_files):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 4:
+    if len(sys.argv) < 6:
         sys.exit(__doc__)
-    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3:]))
+    sys.exit(main(*sys.argv[1:5], sys.argv[5:]))
