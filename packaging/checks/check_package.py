@@ -75,6 +75,9 @@ def expected_files(args):
         f"bin/{args.executable}",
         f"share/applications/{app_id}.desktop",
         f"share/metainfo/{app_id}.metainfo.xml",
+        f"share/man/man1/{args.executable}.1.gz",
+        f"share/doc/{args.executable}/copyright",
+        f"share/doc/{args.executable}/changelog.gz",
     }
     files |= {f"share/icons/hicolor/{n}x{n}/apps/{app_id}.png" for n in ICON_SIZES}
     return files
