@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen_reader.h"
+#include "ui/link_label.h"
 #include "window_under_test.h"
 
 #include <QTest>
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void markedFieldTellsWhatItNeeds_data();
     void markedFieldTellsWhatItNeeds();
     void resultReachesScreenReaders();
+    void linkLabelIsALinkWithAnAction_data();
+    void linkLabelIsALinkWithAnAction();
 
 private:
     std::unique_ptr<ScreenReader> m_reader;
@@ -98,6 +101,38 @@ void TestAccessibility::resultReachesScreenReaders()
         QCOMPARE(result->text(), QString::fromUtf8(shown));
         QCOMPARE(ScreenReader::lastText(result), QString::fromUtf8(shown));
     }
+}
+
+void TestAccessibility::linkLabelIsALinkWithAnAction_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("url");
+
+    QTest::newRow("maker's name") << "Label3" << "Velmora Software"
+        << "http://www.velmora.example/?tq1l1";
+    QTest::newRow("discounted mortgage") << "Label4" << "Get discounted mortgage"
+        << "http://www.velmora.example/?tq1l2";
+    // clang-format on
+}
+
+void TestAccessibility::linkLabelIsALinkWithAnAction()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, url);
+
+    QAccessibleInterface *link = ScreenReader::read(m_window->child<LinkLabel>(name));
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), caption);
+    QVERIFY(!link->state().focusable);
+    QVERIFY(link->actionInterface());
+    QCOMPARE(link->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::pressAction()});
+
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_window->launcher.urls, QStringList{url});
 }
 
 QTEST_MAIN(TestAccessibility)
