@@ -1,9 +1,11 @@
 #include "link_label.h"
 
+#include "ui/contrast.h"
 #include "ui/hand_cursor.h"
 #include "ui/window_design.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
@@ -75,10 +77,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     linkFont.setUnderline(true);
     setFont(linkFont);
 
-    QPalette linkPalette = palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(linkPalette);
-
+    applyLinkColour();
     applyCursor();
 }
 
@@ -103,6 +102,15 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
+void LinkLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    // A new theme, or a new palette of the window around the label, may need another colour.
+    // Setting it changes the palette once more, but then the colour is already right.
+    if (event->type() == QEvent::PaletteChange)
+        applyLinkColour();
+}
+
 void LinkLabel::showEvent(QShowEvent *event)
 {
     QLabel::showEvent(event);
@@ -112,6 +120,19 @@ void LinkLabel::showEvent(QShowEvent *event)
         connect(window()->windowHandle(), &QWindow::screenChanged, this, &LinkLabel::applyCursor);
         m_followsScreen = true;
     }
+}
+
+// The label draws no background of its own: its caption stands on the window behind it.
+void LinkLabel::applyLinkColour()
+{
+    const QPalette &theme = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+    const QColor colour = Contrast::linkColour(theme);
+    if (palette().isBrushSet(QPalette::Active, QPalette::WindowText) &&
+        palette().color(QPalette::WindowText) == colour)
+        return;
+    QPalette linkPalette;
+    linkPalette.setColor(QPalette::WindowText, colour);
+    setPalette(linkPalette);
 }
 
 void LinkLabel::applyCursor()

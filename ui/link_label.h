@@ -2,10 +2,10 @@
 
 #include <QLabel>
 
-// A label that looks and acts like a web link: blue, underlined, a pointing hand over it, and a
-// left click anywhere on it (pressed and released on the label) emits clicked(). It takes no
-// keyboard focus; screen readers see it as a link named by its caption, whose press action clicks
-// it.
+// A label that looks and acts like a web link: underlined, in a link colour readable on the
+// window's background, a pointing hand over it, and a left click anywhere on it (pressed and
+// released on the label) emits clicked(). It takes no keyboard focus; screen readers see it as
+// a link named by its caption, whose press action clicks it.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -22,9 +22,11 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void applyLinkColour();
     void applyCursor();
 
     bool m_pressed = false;
