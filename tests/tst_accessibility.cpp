@@ -3,14 +3,74 @@
 #include "ui/link_label.h"
 #include "window_under_test.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QStyle>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
 
-const QString NeedsNumber = QStringLiteral("Needs a number");
-const QString NeedsNonZero = QStringLiteral("Needs a number other than zero");
+QString description(QObject *field)
+{
+    return QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description);
+}
+
+int heard(QObject *object, QAccessible::Event type)
+{
+    return int(std::count_if(
+        ScreenReader::heard.cbegin(), ScreenReader::heard.cend(),
+        [&](const auto &event) { return event.object == object && event.type == type; }));
+}
+
+// WCAG 2 contrast ratio, written out from its definition.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb pixel) {
+        const auto linear = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
+               0.0722 * linear(qBlue(pixel));
+    };
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// A control's background and text colours as the user sees them: the pixel in the top right
+// corner inside its frame, away from the text, and the pixel that stands out most from it (a
+// stroke's core, free of anti-aliasing).
+std::pair<QRgb, QRgb> seenColours(QWidget *control, int frame)
+{
+    const QRect place = QRect(control->mapTo(control->window(), QPoint()), control->size())
+                            .adjusted(frame, frame, -frame, -frame);
+    const QImage image = control->window()->grab(place).toImage();
+    const QRgb background = image.pixel(image.width() - 1, 0);
+    QRgb text = background;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (contrast(image.pixel(x, y), background) > contrast(text, background))
+                text = image.pixel(x, y);
+        }
+    }
+    return {background, text};
+}
+
+QPalette theme(QColor window, QColor base, QColor text, QColor link)
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (auto role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, window);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Link, link);
+    return palette;
+}
 
 } // namespace
 
@@ -24,9 +84,9 @@ private Q_SLOTS:
 
     void markedFieldTellsWhatItNeeds_data();
     void markedFieldTellsWhatItNeeds();
-    void resultReachesScreenReaders();
-    void linkLabelIsALinkWithAnAction_data();
-    void linkLabelIsALinkWithAnAction();
+    void linkLabelsAreLinksWithAnAction();
+    void everyTextIsReadableInEveryTheme_data();
+    void everyTextIsReadableInEveryTheme();
 
 private:
     std::unique_ptr<ScreenReader> m_reader;
@@ -38,7 +98,7 @@ void TestAccessibility::init()
     m_reader = std::make_unique<ScreenReader>();
     m_window = std::make_unique<WindowUnderTest>();
     QVERIFY(QTest::qWaitForWindowActive(&m_window->form));
-    ScreenReader::forget();
+    ScreenReader::heard.clear();
 }
 
 void TestAccessibility::cleanup()
@@ -46,93 +106,102 @@ void TestAccessibility::cleanup()
     QCOMPARE(m_window->watchdog.closedModals(), 0);
     m_window.reset();
     m_reader.reset();
+    QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 void TestAccessibility::markedFieldTellsWhatItNeeds_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("worse");
     QTest::addColumn<QString>("need");
     QTest::addColumn<QString>("good");
 
-    QTest::newRow("amount in words") << "Text1" << "many" << "many more" << NeedsNumber << "1000";
-    QTest::newRow("zero rate") << "Text2" << "0" << "0.0" << NeedsNonZero << "5";
-    QTest::newRow("empty term") << "Text3" << "" << "-" << NeedsNonZero << "25";
+    QTest::newRow("amount in words") << "Text1" << "many" << "many more" << "Needs a number" << "1000";
+    QTest::newRow("zero rate") << "Text2" << "0" << "0.0" << "Needs a number other than zero" << "5";
+    QTest::newRow("empty term") << "Text3" << "" << "-" << "Needs a number other than zero" << "25";
     // clang-format on
 }
 
 void TestAccessibility::markedFieldTellsWhatItNeeds()
 {
-    QFETCH(QString, fieldName);
+    QFETCH(QString, name);
     QFETCH(QString, bad);
     QFETCH(QString, worse);
     QFETCH(QString, need);
     QFETCH(QString, good);
+    QLineEdit *field = m_window->field(name);
 
-    QLineEdit *field = m_window->field(fieldName);
-
-    m_window->typeOver(fieldName, bad);
-    QVERIFY(m_window->isMarked(fieldName));
-    QCOMPARE(ScreenReader::read(field)->text(QAccessible::Description), need);
-    QCOMPARE(ScreenReader::count(field, QAccessible::DescriptionChanged), 1);
-    for (const char *other : {"Text1", "Text2", "Text3"}) {
-        if (other != fieldName)
-            QCOMPARE(ScreenReader::read(m_window->field(other))->text(QAccessible::Description),
-                     QString());
-    }
-
-    // Still wrong after another keystroke: nothing new to announce.
-    m_window->typeOver(fieldName, worse);
-    QCOMPARE(ScreenReader::count(field, QAccessible::DescriptionChanged), 1);
-
-    m_window->typeOver(fieldName, good);
-    QVERIFY(!m_window->isMarked(fieldName));
-    QCOMPARE(ScreenReader::read(field)->text(QAccessible::Description), QString());
-    QCOMPARE(ScreenReader::count(field, QAccessible::DescriptionChanged), 2);
+    m_window->typeOver(name, bad);
+    QCOMPARE(description(field), need);
+    for (const char *other : {"Text1", "Text2", "Text3"})
+        QCOMPARE(description(m_window->field(other)).isEmpty(), other != name);
+    // Announced once, not again while it stays wrong, and once more when mended.
+    m_window->typeOver(name, worse);
+    QCOMPARE(heard(field, QAccessible::DescriptionChanged), 1);
+    m_window->typeOver(name, good);
+    QCOMPARE(description(field), QString());
+    QCOMPARE(heard(field, QAccessible::DescriptionChanged), 2);
 }
 
-void TestAccessibility::resultReachesScreenReaders()
+void TestAccessibility::linkLabelsAreLinksWithAnAction()
 {
-    QLineEdit *result = m_window->field("Text4");
-    for (const auto &[rate, shown] : {std::pair{"6", "1,611.00"}, {"7", "1,767.00"}, {"x", ""}}) {
-        m_window->typeOver("Text2", rate);
-        QCOMPARE(result->text(), QString::fromUtf8(shown));
-        QCOMPARE(ScreenReader::lastText(result), QString::fromUtf8(shown));
+    const QString host = QStringLiteral("http://www.velmora.example");
+    for (const auto &[name, caption, suffix] : {std::tuple{"Label3", "Velmora Software", "/?tq1l1"},
+                                                {"Label4", "Get discounted mortgage", "/?tq1l2"}}) {
+        auto *link = QAccessible::queryAccessibleInterface(m_window->child<LinkLabel>(name));
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QString::fromUtf8(caption));
+        QVERIFY(!link->state().focusable);
+        QCOMPARE(link->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_window->launcher.urls.takeLast(), host + suffix);
     }
 }
 
-void TestAccessibility::linkLabelIsALinkWithAnAction_data()
+void TestAccessibility::everyTextIsReadableInEveryTheme_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("url");
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("blueLinks");
 
-    QTest::newRow("maker's name") << "Label3" << "Velmora Software"
-        << "http://www.velmora.example/?tq1l1";
-    QTest::newRow("discounted mortgage") << "Label4" << "Get discounted mortgage"
-        << "http://www.velmora.example/?tq1l2";
+    QTest::newRow("Fusion light") << QApplication::style()->standardPalette() << true;
+    QTest::newRow("dark") << theme(0x353535, 0x2a2a2a, Qt::white, 0x2a82da) << false;
+    QTest::newRow("high contrast") << theme(Qt::black, Qt::black, Qt::white, Qt::yellow) << false;
     // clang-format on
 }
 
-void TestAccessibility::linkLabelIsALinkWithAnAction()
+// Measured from the pixels of the window, after the theme changes with a field marked.
+void TestAccessibility::everyTextIsReadableInEveryTheme()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, url);
+    QFETCH(QPalette, palette);
+    QFETCH(bool, blueLinks);
 
-    QAccessibleInterface *link = ScreenReader::read(m_window->child<LinkLabel>(name));
-    QCOMPARE(link->role(), QAccessible::Link);
-    QCOMPARE(link->text(QAccessible::Name), caption);
-    QVERIFY(!link->state().focusable);
-    QVERIFY(link->actionInterface());
-    QCOMPARE(link->actionInterface()->actionNames(),
-             QStringList{QAccessibleActionInterface::pressAction()});
+    m_window->typeOver("Text2", "Nil");
+    m_window->field("Text2")->clearFocus();
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
 
-    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(m_window->launcher.urls, QStringList{url});
+    const auto [normal, normalText] = seenColours(m_window->field("Text1"), 4);
+    const auto [marked, markedText] = seenColours(m_window->field("Text2"), 4);
+    QCOMPARE(QColor(normal), palette.color(QPalette::Base));
+    QCOMPARE(QColor(marked), QColor(Qt::yellow));
+    for (const auto &[field, base, text] :
+         {std::tuple{"normal", normal, normalText}, {"marked", marked, markedText}})
+        qInfo("%s field: %s on %s, %.2f:1", field, qPrintable(QColor(text).name()),
+              qPrintable(QColor(base).name()), contrast(base, text));
+    QVERIFY(contrast(normal, normalText) >= 4.5 && contrast(marked, markedText) >= 4.5);
+
+    for (const char *name : {"Label3", "Label4"}) {
+        const auto [window, caption] = seenColours(m_window->child<LinkLabel>(name), 0);
+        qInfo("%s: %s on %s, %.2f:1", name, qPrintable(QColor(caption).name()),
+              qPrintable(QColor(window).name()), contrast(window, caption));
+        QCOMPARE(QColor(window), palette.color(QPalette::Window));
+        QVERIFY(contrast(window, caption) >= 4.5);
+        QCOMPARE(QColor(caption) == QColor(Qt::blue), blueLinks);
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

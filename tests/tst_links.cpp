@@ -120,11 +120,8 @@ void TestLinks::linkLabelReactsOverItsWholeArea_data()
 
     QTest::newRow("on the caption") << QPointF(0.1, 0.5) << QPointF(0.1, 0.5) << int(Qt::LeftButton) << 1;
     QTest::newRow("beside the caption") << QPointF(0.95, 0.5) << QPointF(0.95, 0.5) << int(Qt::LeftButton) << 1;
-    QTest::newRow("top left corner") << QPointF(0.0, 0.0) << QPointF(0.0, 0.0) << int(Qt::LeftButton) << 1;
-    QTest::newRow("bottom right corner") << QPointF(0.99, 0.95) << QPointF(0.99, 0.95) << int(Qt::LeftButton) << 1;
-    QTest::newRow("moved within") << QPointF(0.1, 0.5) << QPointF(0.9, 0.2) << int(Qt::LeftButton) << 1;
-    QTest::newRow("released outside") << QPointF(0.5, 0.5) << QPointF(1.2, 0.5) << int(Qt::LeftButton) << 0;
-    QTest::newRow("released below") << QPointF(0.5, 0.5) << QPointF(0.5, 1.5) << int(Qt::LeftButton) << 0;
+    QTest::newRow("corner to corner") << QPointF(0.0, 0.0) << QPointF(0.99, 0.95) << int(Qt::LeftButton) << 1;
+    QTest::newRow("released outside") << QPointF(0.5, 0.5) << QPointF(0.5, 1.5) << int(Qt::LeftButton) << 0;
     QTest::newRow("pressed outside") << QPointF(1.2, 0.5) << QPointF(0.5, 0.5) << int(Qt::LeftButton) << 0;
     QTest::newRow("right button") << QPointF(0.5, 0.5) << QPointF(0.5, 0.5) << int(Qt::RightButton) << 0;
     // clang-format on
