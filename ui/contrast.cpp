@@ -10,6 +10,8 @@ namespace Contrast {
 
 namespace {
 
+constexpr double ReadableText = 4.5;
+
 double linear(double channel)
 {
     return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
@@ -29,13 +31,14 @@ QColor mixed(const QColor &from, const QColor &to, double share)
                   channel(from.blue(), to.blue()));
 }
 
-} // namespace
-
+// The WCAG 2 contrast ratio of two opaque colours: 1 for equal colours, 21 for black on white.
 double ratio(const QColor &a, const QColor &b)
 {
     const auto [darker, lighter] = std::minmax(relativeLuminance(a), relativeLuminance(b));
     return (lighter + 0.05) / (darker + 0.05);
 }
+
+} // namespace
 
 QColor linkColour(const QPalette &theme)
 {
