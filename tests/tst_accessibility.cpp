@@ -37,8 +37,9 @@ double contrast(QRgb a, QRgb b)
         return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
                0.0722 * linear(qBlue(pixel));
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // A control's background and text colours as the user sees them: the pixel in the top right

@@ -34,8 +34,9 @@ QColor mixed(const QColor &from, const QColor &to, double share)
 // The WCAG 2 contrast ratio of two opaque colours: 1 for equal colours, 21 for black on white.
 double ratio(const QColor &a, const QColor &b)
 {
-    const auto [darker, lighter] = std::minmax(relativeLuminance(a), relativeLuminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
