@@ -118,8 +118,9 @@ void TestTranslations::windowShowsEveryTextInFull()
           qPrintable(widest), widestNeed, size.width(), size.height());
 }
 
-// The correction message, the About box, a run-time error and the message boxes' buttons come in
-// the chosen language, while the numbers follow the number settings.
+// A marked field's description for screen readers, the correction message, the About box, a
+// run-time error and the message boxes' buttons come in the chosen language, while the numbers
+// follow the number settings.
 void TestTranslations::messagesSpeakGermanWithGermanNumbers()
 {
     WindowUnderTest window(QLocale(QLocale::German, QLocale::Germany), {"de-DE"});
@@ -130,11 +131,13 @@ void TestTranslations::messagesSpeakGermanWithGermanNumbers()
     QCOMPARE(window.field("Text4")->text(), QStringLiteral("1.461,00"));
 
     window.typeOver("Text2", "0");
+    QCOMPARE(window.field("Text2")->accessibleDescription(),
+             QStringLiteral("Zahl ungleich null erforderlich"));
     window.child<QPushButton>("Command1")->click();
     window.form.findChild<QAction *>("About")->trigger();
     window.launcher.fails = true;
     auto *link = window.child<LinkLabel>("Label3");
-    QTest::mouseClick(link, Qt::LeftButton, {}, link->textRect().center());
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
 
     QCOMPARE(window.messages.prompts(),
              QStringList({"Bitte korrigieren Sie die Werte in den gelb markierten Feldern und "

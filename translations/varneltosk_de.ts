@@ -61,6 +61,17 @@ Die Felder dürfen nur Ziffern enthalten.</translation>
     </message>
 </context>
 <context>
+    <name>FormPaymentView</name>
+    <message>
+        <source>Needs a number</source>
+        <translation>Zahl erforderlich</translation>
+    </message>
+    <message>
+        <source>Needs a number other than zero</source>
+        <translation>Zahl ungleich null erforderlich</translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>

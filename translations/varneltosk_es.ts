@@ -61,6 +61,17 @@ Los campos solo pueden contener dígitos.</translation>
     </message>
 </context>
 <context>
+    <name>FormPaymentView</name>
+    <message>
+        <source>Needs a number</source>
+        <translation>Se necesita un número</translation>
+    </message>
+    <message>
+        <source>Needs a number other than zero</source>
+        <translation>Se necesita un número distinto de cero</translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>

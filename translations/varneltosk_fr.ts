@@ -61,6 +61,17 @@ Les champs ne peuvent contenir que des chiffres.</translation>
     </message>
 </context>
 <context>
+    <name>FormPaymentView</name>
+    <message>
+        <source>Needs a number</source>
+        <translation>Nombre requis</translation>
+    </message>
+    <message>
+        <source>Needs a number other than zero</source>
+        <translation>Nombre non nul requis</translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>

@@ -61,6 +61,17 @@ I campi possono contenere solo cifre.</translation>
     </message>
 </context>
 <context>
+    <name>FormPaymentView</name>
+    <message>
+        <source>Needs a number</source>
+        <translation>Serve un numero</translation>
+    </message>
+    <message>
+        <source>Needs a number other than zero</source>
+        <translation>Serve un numero diverso da zero</translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>

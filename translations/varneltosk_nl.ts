@@ -61,6 +61,17 @@ Velden mogen alleen cijfers bevatten.</translation>
     </message>
 </context>
 <context>
+    <name>FormPaymentView</name>
+    <message>
+        <source>Needs a number</source>
+        <translation>Getal vereist</translation>
+    </message>
+    <message>
+        <source>Needs a number other than zero</source>
+        <translation>Getal ongelijk aan nul vereist</translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>

@@ -61,6 +61,17 @@ Os campos só podem conter dígitos.</translation>
     </message>
 </context>
 <context>
+    <name>FormPaymentView</name>
+    <message>
+        <source>Needs a number</source>
+        <translation>Requer um número</translation>
+    </message>
+    <message>
+        <source>Needs a number other than zero</source>
+        <translation>Requer um número diferente de zero</translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>
