@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "payment_calculation.h"
 
 #include "calc/payment_frequency.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/about_box.h"
 
 #include "platform/services/message_boxes.h"

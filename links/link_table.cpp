@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/link_table.h"
 
 #include "product_info.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a layer includes what it must not.
 
 The calculation, the number services, the service interfaces, the links and the choice of

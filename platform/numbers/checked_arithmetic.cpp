@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/numbers/checked_arithmetic.h"
 
 #include "platform/numbers/runtime_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Double arithmetic that raises RuntimeError instead of producing an infinity or a NaN.

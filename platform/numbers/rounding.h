@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Rounds to a whole number; a value exactly halfway between two whole numbers goes to the even
