@@ -1,13 +1,12 @@
-#include "platform/launcher.h"
-#include "platform/message_boxes.h"
-#include "product_info.h"
-#include "ui/main_window.h"
+#include "platform/desktop/desktop_launcher.h"
+#include "platform/desktop/desktop_message_boxes.h"
+#include "ui/startup.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -37,16 +36,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ProductInfo::ApplicationTitle.toString());
-    QApplication::setApplicationVersion(ProductInfo::VersionText.toString());
-    QApplication::setOrganizationName(ProductInfo::MakerName.toString());
-    QApplication::setDesktopFileName(ProductInfo::DesktopFileName.toString());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varneltosk.png")));
-
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
-    Form1 window({messages, launcher, QLocale::system()});
-    window.Form_Load();
-    window.show();
+    const std::unique_ptr<Form1> window = startUp({messages, launcher, QLocale::system()});
     return app.exec();
 }

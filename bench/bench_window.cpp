@@ -1,6 +1,6 @@
-#include "platform/launcher.h"
-#include "platform/message_boxes.h"
-#include "ui/main_window.h"
+#include "platform/desktop/desktop_launcher.h"
+#include "platform/desktop/desktop_message_boxes.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,10 +58,7 @@ void BM_StartUpForm1(benchmark::State &state)
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
     measureStartUp(state, [&] {
-        auto form = std::make_unique<Form1>(
-            FormServices{messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
-        form->Form_Load();
-        return form;
+        return startUp({messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
     });
 }
 
@@ -72,10 +69,10 @@ void BM_KeystrokeRecalculation(benchmark::State &state)
     QApplication app(argc, argv);
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
-    Form1 form({messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
-    form.Form_Load();
-    showAndWait(form);
-    auto *rate = form.findChild<QLineEdit *>(QStringLiteral("Text2"));
+    const std::unique_ptr<Form1> form =
+        startUp({messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
+    showAndWait(*form);
+    auto *rate = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
     const QString texts[] = {QStringLiteral("5"), QStringLiteral("6")};
     int i = 0;
     for (auto _ : state)

@@ -1,12 +1,11 @@
 #include "payment_calculation.h"
 
+#include "calc/payment_frequency.h"
 #include "calc/payment_view.h"
-#include "platform/checked_arithmetic.h"
-#include "platform/number_format.h"
-#include "platform/rounding.h"
-#include "platform/runtime_error.h"
-
-#include <array>
+#include "platform/numbers/checked_arithmetic.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/rounding.h"
+#include "platform/numbers/runtime_error.h"
 
 namespace {
 
@@ -41,14 +40,6 @@ FieldReading readNonZeroField(PaymentView &view, const NumberFormat &numbers, In
 
 } // namespace
 
-int periodsPerYear(int frequencyPosition)
-{
-    constexpr std::array<int, 3> PeriodsPerYear{12, 26, 52};
-    if (frequencyPosition < 0 || frequencyPosition >= int(PeriodsPerYear.size()))
-        return PeriodsPerYear[0];
-    return PeriodsPerYear[std::size_t(frequencyPosition)];
-}
-
 void CalcPayment(PaymentView &view, const NumberFormat &numbers)
 {
     using namespace CheckedArithmetic;
@@ -58,7 +49,7 @@ void CalcPayment(PaymentView &view, const NumberFormat &numbers)
     const FieldReading years = readNonZeroField(view, numbers, InputField::Term);
     const bool inputsValid = amount.valid && rate.valid && years.valid;
 
-    const double perYear = periodsPerYear(view.frequencyPosition());
+    const double perYear = paymentFrequencyAt(view.frequencyPosition()).periodsPerYear;
 
     // n and r are computed, and checked, even when an input failed: a term too long for a double
     // is a fault whatever the other fields hold. A fault leaves no stale payment behind.

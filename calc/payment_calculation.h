@@ -3,10 +3,6 @@
 class NumberFormat;
 class PaymentView;
 
-// Payment periods per year for a position of the frequency list: Monthly, Bi-Weekly, Weekly;
-// any other position (no selection) counts as Monthly.
-int periodsPerYear(int frequencyPosition);
-
 // One recalculation: judges and colours each input field as it reads it, then writes the
 // payment, rounded to a whole number and formatted, or an empty result when some field failed.
 // An arithmetic fault empties the result and raises RuntimeError; colours already set stay.

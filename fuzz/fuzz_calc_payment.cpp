@@ -1,63 +1,13 @@
 #include "fuzz_input.h"
 
 #include "calc/payment_calculation.h"
-#include "calc/payment_view.h"
-#include "platform/number_format.h"
-#include "platform/runtime_error.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/runtime_error.h"
+#include "recording_payment_view.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <utility>
-
-namespace {
-
-// Keeps the last colour of each field and counts what the calculation writes.
-class FuzzedView : public PaymentView
-{
-public:
-    FuzzedView(std::array<QString, 3> texts, int position)
-        : m_texts(std::move(texts))
-        , m_position(position)
-    {}
-
-    QString fieldText(InputField field) const override { return m_texts[index(field)]; }
-    void setFieldBackground(InputField field, FieldBackground background) override
-    {
-        m_backgrounds[index(field)] = background;
-        ++m_colourWrites[index(field)];
-    }
-    int frequencyPosition() const override { return m_position; }
-    void setResultText(const QString &text) override
-    {
-        m_result = text;
-        ++m_resultWrites;
-    }
-
-    const QString &text(InputField field) const { return m_texts[index(field)]; }
-    bool isMarked(InputField field) const
-    {
-        return m_backgrounds[index(field)] == FieldBackground::FieldMarked;
-    }
-    bool everyFieldColoured() const
-    {
-        return m_colourWrites[0] > 0 && m_colourWrites[1] > 0 && m_colourWrites[2] > 0;
-    }
-    const QString &result() const { return m_result; }
-    int resultWrites() const { return m_resultWrites; }
-
-private:
-    static std::size_t index(InputField field) { return std::size_t(field); }
-
-    std::array<QString, 3> m_texts;
-    int m_position;
-    std::array<FieldBackground, 3> m_backgrounds{};
-    std::array<int, 3> m_colourWrites{};
-    QString m_result;
-    int m_resultWrites = 0;
-};
-
-} // namespace
 
 // Input: amount, rate and term texts, each ended by a backslash and one more character (a
 // doubled backslash stands for one), then a byte choosing UTF-16 or UTF-8, two bytes of
@@ -76,39 +26,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(holds, invariant, numbers, {texts[0], texts[1], texts[2], result});
     };
 
-    FuzzedView view(texts, position);
+    RecordingPaymentView view(texts[0], texts[1], texts[2], position);
     try {
         CalcPayment(view, numbers);
     } catch (const RuntimeError &) {
         // An arithmetic fault leaves no payment on show.
-        check(view.resultWrites() == 1 && view.result().isEmpty(),
-              "a fault empties the result once", view.result());
+        check(view.resultWrites() == 1 && view.result.isEmpty(), "a fault empties the result once",
+              view.result);
         return 0;
     }
 
     check(view.everyFieldColoured() && view.resultWrites() == 1,
-          "every field is coloured and the result written once", view.result());
+          "every field is coloured and the result written once", view.result);
 
     const auto fails = [&](InputField field, bool zeroFails) {
-        const QString &text = view.text(field);
+        const QString text = view.fieldText(field);
         return !numbers.isNumeric(text) || (zeroFails && numbers.toDouble(text) == 0.0);
     };
     check(view.isMarked(InputField::Amount) == fails(InputField::Amount, false),
-          "the amount is marked exactly when it is not numeric", view.result());
+          "the amount is marked exactly when it is not numeric", view.result);
     check(view.isMarked(InputField::Rate) == fails(InputField::Rate, true),
-          "the rate is marked exactly when it is not numeric or zero", view.result());
+          "the rate is marked exactly when it is not numeric or zero", view.result);
     check(view.isMarked(InputField::Term) == fails(InputField::Term, true),
-          "the term is marked exactly when it is not numeric or zero", view.result());
+          "the term is marked exactly when it is not numeric or zero", view.result);
 
     const bool someMarked = view.isMarked(InputField::Amount) || view.isMarked(InputField::Rate) ||
                             view.isMarked(InputField::Term);
-    check(view.result().isEmpty() == someMarked,
-          "the result is empty exactly when some field is marked", view.result());
-    if (!view.result().isEmpty()) {
-        const double shown = numbers.toDouble(view.result());
-        check(numbers.isNumeric(view.result()) && std::isfinite(shown) &&
-                  shown == std::trunc(shown),
-              "the result reads back as a whole number", view.result());
+    check(view.result.isEmpty() == someMarked,
+          "the result is empty exactly when some field is marked", view.result);
+    if (!view.result.isEmpty()) {
+        const double shown = numbers.toDouble(view.result);
+        check(numbers.isNumeric(view.result) && std::isfinite(shown) && shown == std::trunc(shown),
+              "the result reads back as a whole number", view.result);
     }
     return 0;
 }

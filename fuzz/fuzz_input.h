@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/number_format.h"
+#include "platform/numbers/number_format.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "fuzz_input.h"
 
-#include "platform/number_format.h"
-#include "platform/rounding.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/rounding.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,25 +1,28 @@
-#include "about_box.h"
+#include "links/about_box.h"
 
-#include "platform/message_boxes.h"
+#include "platform/services/message_boxes.h"
 #include "product_info.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace AboutBox {
 
 QString prompt()
 {
+    const auto tr = [](const char *text) { return QCoreApplication::translate("AboutBox", text); };
     const QStringList lines{
         QStringLiteral("%1 %2.%3")
             .arg(ProductInfo::DisplayName)
             .arg(ProductInfo::VersionMajor)
             .arg(ProductInfo::VersionMinor),
-        QStringLiteral("By %1").arg(ProductInfo::MakerName),
-        QStringLiteral("Copyright \u00A9 %1 %2")
+        tr(QT_TRANSLATE_NOOP("AboutBox", "By %1")).arg(ProductInfo::MakerName),
+        tr(QT_TRANSLATE_NOOP("AboutBox", "Copyright © %1 %2"))
             .arg(ProductInfo::CopyrightYear)
             .arg(ProductInfo::MakerName),
         QString(),
-        QStringLiteral("Browse to Velmora home page?"),
+        tr(QT_TRANSLATE_NOOP("AboutBox", "Browse to %1 home page?"))
+            .arg(ProductInfo::MakerShortName),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

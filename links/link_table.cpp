@@ -1,34 +1,24 @@
-#include "link_table.h"
+#include "links/link_table.h"
 
 #include "product_info.h"
 
-#include <QStringView>
-
-#include <array>
-
-namespace {
-
-struct LinkEntry
+const LinkDesign &linkDesign(Link link)
 {
-    Link link;
-    QStringView suffix;
-};
+    for (const LinkDesign &design : Links) {
+        if (design.link == link)
+            return design;
+    }
+    Q_UNREACHABLE();
+}
 
-constexpr std::array<LinkEntry, 5> Links{{
-    {Link::MakerName, u"/?tq1l1"},
-    {Link::DiscountedMortgage, u"/?tq1l2"},
-    {Link::OnlineCalc, u"/?tq1"},
-    {Link::TermsOfUse, u"/?tq1t"},
-    {Link::AboutHomePage, u"/?tq1a"},
-}};
-
-} // namespace
+QString linkCaption(const LinkDesign &design)
+{
+    if (!design.caption)
+        return ProductInfo::MakerName.toString();
+    return QCoreApplication::translate("Links", design.caption);
+}
 
 QString LinkUrl(Link link)
 {
-    for (const LinkEntry &entry : Links) {
-        if (entry.link == link)
-            return QStringLiteral("http://%1%2").arg(ProductInfo::WebHost, entry.suffix);
-    }
-    Q_UNREACHABLE();
+    return QStringLiteral("http://%1%2").arg(ProductInfo::WebHost, linkDesign(link).suffix);
 }

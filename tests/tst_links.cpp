@@ -3,11 +3,9 @@
 #include "window_under_test.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
-#include <QUrl>
 
 #include <memory>
 
@@ -16,18 +14,6 @@ namespace {
 const QString Host = QStringLiteral("http://www.velmora.example");
 
 } // namespace
-
-// Receives what the real launching service hands to the desktop.
-class UrlReceiver : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void openUrl(const QUrl &url) { urls << url; }
-};
 
 class TestLinks : public QObject
 {
@@ -40,12 +26,10 @@ private Q_SLOTS:
     void eachCommandLaunchesItsPage_data();
     void eachCommandLaunchesItsPage();
     void clickBesideTheLinkTextOpensNothing();
-    void aboutBoxNamesTheProduct();
     void aboutBoxOpensTheHomePageOnOkOnly_data();
     void aboutBoxOpensTheHomePageOnOkOnly();
     void failedLaunchIsReportedAndTouchesNoField_data();
     void failedLaunchIsReportedAndTouchesNoField();
-    void desktopLauncherHandsTheAddressToTheDesktop();
 
 private:
     void trigger(const QString &command);
@@ -135,23 +119,6 @@ void TestLinks::clickBesideTheLinkTextOpensNothing()
     QVERIFY(m_window->launcher.urls.isEmpty());
 }
 
-void TestLinks::aboutBoxNamesTheProduct()
-{
-    trigger("About");
-    QCOMPARE(m_window->messages.shown.size(), 1);
-    QCOMPARE(m_window->messages.shown[0].style, MessageBoxes::OkCancel);
-    const QStringList lines = m_window->messages.shown[0].prompt.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines[0], QStringLiteral("Varnel Tosk 1.0"));
-    QCOMPARE(lines[1], QStringLiteral("By Velmora Software"));
-    QVERIFY(lines[2].startsWith(QStringLiteral("Copyright \u00A9 2026")));
-    QCOMPARE(lines[3], QString());
-    QCOMPARE(lines[4], QStringLiteral("Browse to Velmora home page?"));
-    // No stray line feeds or carriage returns besides the four separators.
-    QCOMPARE(m_window->messages.shown[0].prompt.count(u'\n'), 4);
-    QCOMPARE(m_window->messages.shown[0].prompt.count(u'\r'), 4);
-}
-
 void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data()
 {
     // clang-format off
@@ -202,16 +169,6 @@ void TestLinks::failedLaunchIsReportedAndTouchesNoField()
     m_window->launcher.fails = false;
     trigger(command);
     QCOMPARE(m_window->launcher.urls, QStringList{url});
-}
-
-void TestLinks::desktopLauncherHandsTheAddressToTheDesktop()
-{
-    UrlReceiver receiver;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &receiver, "openUrl");
-    DesktopLauncher().launch(Host + "/?tq1t");
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QCOMPARE(receiver.urls, QList<QUrl>{QUrl(Host + "/?tq1t")});
-    QCOMPARE(receiver.urls[0].toString(), Host + "/?tq1t");
 }
 
 QTEST_MAIN(TestLinks)

@@ -1,4 +1,4 @@
-#include "ui/control_fit.h"
+#include "text_room.h"
 #include "ui/link_label.h"
 #include "window_under_test.h"
 
@@ -43,6 +43,8 @@ private Q_SLOTS:
     void clearingAFieldMarksItAndEmptiesTheResult();
     void markedFieldTurnsBackToNormal();
     void frequencyChosenByKeyboardRecomputes();
+    void readsAndShowsNumbersAsItsLocaleDoes_data();
+    void readsAndShowsNumbersAsItsLocaleDoes();
 
     void calcCommand_data();
     void calcCommand();
@@ -119,13 +121,15 @@ void TestMainWindow::everyTextFitsItsControl()
     const QList<QWidget *> controls = m_window->form.centralWidget()->findChildren<QWidget *>();
     QCOMPARE(controls.size(), 13);
     for (QWidget *control : controls) {
-        QVERIFY2(ControlFit::textFits(control),
+        const QSize need = textNeed(control);
+        const QRect room = roomForText(control);
+        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
                  qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
                                 .arg(control->objectName())
-                                .arg(ControlFit::textSize(control).width())
-                                .arg(ControlFit::textSize(control).height())
-                                .arg(ControlFit::textArea(control).width())
-                                .arg(ControlFit::textArea(control).height())));
+                                .arg(need.width())
+                                .arg(need.height())
+                                .arg(room.width())
+                                .arg(room.height())));
         QVERIFY(m_window->form.centralWidget()->rect().contains(control->geometry()));
     }
     // One factor for the whole design keeps its proportions: the client area is 4104 x 2676
@@ -254,6 +258,34 @@ void TestMainWindow::frequencyChosenByKeyboardRecomputes()
     field("Text4")->clear();
     combo->setCurrentIndex(0);
     QCOMPARE(field("Text4")->text(), QString());
+}
+
+void TestMainWindow::readsAndShowsNumbersAsItsLocaleDoes_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("de_DE grouped amount") << "de_DE" << "Text1" << "250.000" << "1.461,00";
+    QTest::newRow("de_DE decimal comma") << "de_DE" << "Text2" << "5,5" << "1.535,00";
+    QTest::newRow("en_US decimal comma") << "en_US" << "Text2" << "5,5" << "";
+    // clang-format on
+}
+
+void TestMainWindow::readsAndShowsNumbersAsItsLocaleDoes()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+
+    m_window = std::make_unique<WindowUnderTest>(QLocale(locale));
+    QVERIFY(QTest::qWaitForWindowExposed(&m_window->form));
+    typeOver(fieldName, typed);
+    QCOMPARE(field("Text4")->text(), result);
+    QCOMPARE(isMarked(fieldName), result.isEmpty());
 }
 
 void TestMainWindow::calcCommand_data()

@@ -1,5 +1,5 @@
-#include "platform/number_format.h"
-#include "platform/rounding.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/rounding.h"
 
 #include <QTest>
 

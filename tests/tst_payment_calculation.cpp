@@ -1,6 +1,6 @@
 #include "calc/payment_calculation.h"
-#include "platform/number_format.h"
-#include "platform/runtime_error.h"
+#include "platform/numbers/number_format.h"
+#include "platform/numbers/runtime_error.h"
 #include "recording_payment_view.h"
 
 #include <QTest>
@@ -40,6 +40,8 @@ void TestPaymentCalculation::payments_data()
     QTest::newRow("negative amount") << "en_US" << "-100" << "12" << "1" << 0 << "-9.00";
     QTest::newRow("negative rate") << "en_US" << "100" << "-12" << "1" << 0 << "8.00";
     QTest::newRow("no selection is monthly") << "en_US" << "100" << "12" << "1" << -1 << "9.00";
+    QTest::newRow("bi-weekly") << "en_US" << "250000" << "5" << "25" << 1 << "674.00";
+    QTest::newRow("weekly") << "en_US" << "250000" << "5" << "25" << 2 << "337.00";
     QTest::newRow("unknown position is monthly") << "en_US" << "100" << "12" << "1" << 3 << "9.00";
 
     // Payments of exactly half a unit go to the even neighbour through the whole run.
@@ -142,6 +144,10 @@ void TestPaymentCalculation::faults_data()
         << false;
     QTest::newRow("rate too small to grow") << "100" << "1e-300" << "1" << "Division by zero"
         << false;
+    QTest::newRow("rate vanishing in the division") << "100" << "1e-322" << "1"
+        << "Invalid procedure call or argument" << false;
+    QTest::newRow("negative rate and term, zero base") << "100" << "-1200" << "-1"
+        << "Division by zero" << false;
     QTest::newRow("growth too large") << "100" << "1e6" << "1e5" << "Overflow" << false;
     QTest::newRow("negative base, fractional periods") << "100" << "-2400" << "0.51"
         << "Invalid procedure call or argument" << false;

@@ -1,5 +1,5 @@
 #include "calc/payment_calculation.h"
-#include "platform/number_format.h"
+#include "platform/numbers/number_format.h"
 #include "recording_payment_view.h"
 
 #include <QLocale>

@@ -2,7 +2,7 @@
 
 #include "fakes.h"
 #include "modal_watchdog.h"
-#include "ui/main_window.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
+
+#include <memory>
 
 // Replaces the whole text of a line edit by pasting over a selection, as Ctrl+V does; returns
 // how long the paste keystroke took, handlers included, in milliseconds.
@@ -25,14 +27,13 @@ inline qint64 pasteInto(QLineEdit *edit, const QString &text)
 }
 
 // The window as the program starts it, with recording services instead of real message boxes
-// and browser launches, under US English number settings whatever the machine's locale.
+// and browser launches, under the given number settings (US English unless a test says).
 struct WindowUnderTest
 {
-    WindowUnderTest()
-    {
-        form.Form_Load();
-        form.show();
-    }
+    explicit WindowUnderTest(const QLocale &locale = QLocale(QLocale::English,
+                                                             QLocale::UnitedStates))
+        : owned(startUp({messages, launcher, locale}))
+    {}
 
     template <typename T> T *child(const QString &name) const
     {
@@ -69,5 +70,6 @@ struct WindowUnderTest
     ModalWatchdog watchdog;
     RecordingMessageBoxes messages;
     RecordingLauncher launcher;
-    Form1 form{FormServices{messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)}};
+    std::unique_ptr<Form1> owned;
+    Form1 &form = *owned;
 };

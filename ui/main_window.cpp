@@ -1,10 +1,11 @@
 #include "main_window.h"
 
 #include "calc/payment_calculation.h"
+#include "calc/payment_frequency.h"
 #include "links/about_box.h"
 #include "links/link_table.h"
-#include "platform/launcher.h"
-#include "platform/message_boxes.h"
+#include "platform/services/launcher.h"
+#include "platform/services/message_boxes.h"
 #include "product_info.h"
 #include "ui/control_fit.h"
 #include "ui/link_label.h"
@@ -25,40 +26,48 @@
 
 namespace {
 
-// Dynamic property holding a control's position in its control array.
-constexpr char IndexProperty[] = "index";
+const LinkDesign &linkOfControl(QStringView objectName)
+{
+    for (const LinkDesign &link : Links) {
+        if (link.objectName == objectName)
+            return link;
+    }
+    qFatal("no link for %s", qPrintable(objectName.toString()));
+}
+
+QString translatedCaption(const ControlDesign &design)
+{
+    return QCoreApplication::translate("Form1", design.text);
+}
 
 QWidget *createControl(const ControlDesign &design, QWidget *parent)
 {
-    const QString text = design.text.toString();
     QWidget *control = nullptr;
     switch (design.kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(text, parent);
+        auto *label = new QLabel(translatedCaption(design), parent);
         label->setTextFormat(Qt::PlainText);
         control = label;
         break;
     }
     case ControlKind::TextBox:
-        control = new QLineEdit(text, parent);
+        control = new QLineEdit(QString::fromUtf8(design.text), parent);
         break;
     case ControlKind::DropDownList:
         control = new QComboBox(parent);
         break;
     case ControlKind::PushButton: {
-        auto *button = new QPushButton(text, parent);
+        auto *button = new QPushButton(translatedCaption(design), parent);
         button->setAutoDefault(false);
         button->setDefault(false);
         control = button;
         break;
     }
     case ControlKind::LinkLabel:
-        control = new LinkLabel(text, parent);
+        control = new LinkLabel(linkCaption(linkOfControl(design.name)), parent);
         break;
     }
     control->setObjectName(design.name.toString());
-    if (design.index >= 0)
-        control->setProperty(IndexProperty, design.index);
     return control;
 }
 
@@ -139,13 +148,15 @@ void Form1::createControls()
 
 void Form1::createMenuBar()
 {
-    std::array<QAction **, 3> actions{&OnlineCalc, &Terms, &About};
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const auto &design = WindowDesign::MenuCommands[i];
-        QAction *action = menuBar()->addAction(design.text.toString());
-        action->setObjectName(design.name.toString());
-        *actions[i] = action;
+    for (const LinkDesign &link : Links) {
+        if (link.place != LinkPlace::MenuBar)
+            continue;
+        QAction *action = menuBar()->addAction(linkCaption(link));
+        action->setObjectName(link.objectName.toString());
     }
+    OnlineCalc = menuBar()->findChild<QAction *>(QStringLiteral("OnlineCalc"));
+    Terms = menuBar()->findChild<QAction *>(QStringLiteral("Terms"));
+    About = menuBar()->findChild<QAction *>(QStringLiteral("About"));
 }
 
 // The design is in twips. At the screen's logical resolution its captions were made for a
@@ -164,9 +175,9 @@ void Form1::applyGeometry()
 
         QSize text = ControlFit::textSize(control);
         if (design.kind == ControlKind::DropDownList) {
-            for (QStringView entry : WindowDesign::FrequencyEntries)
+            for (const PaymentFrequency &frequency : PaymentFrequencies)
                 text = text.expandedTo(
-                    control->fontMetrics().size(Qt::TextSingleLine, entry.toString()));
+                    control->fontMetrics().size(Qt::TextSingleLine, frequencyCaption(frequency)));
         }
         const QSize need = text + control->size() - ControlFit::textArea(control);
         factor = std::max({factor, ratio(need.width(), design.twips.width() * pixelsPerTwip),
@@ -231,8 +242,8 @@ template <typename Control> Control *Form1::control(QStringView name, int index)
 
 void Form1::Form_Load()
 {
-    for (std::size_t i = 0; i < WindowDesign::FrequencyEntries.size(); ++i)
-        Combo1->insertItem(int(i), WindowDesign::FrequencyEntries[i].toString());
+    for (std::size_t i = 0; i < PaymentFrequencies.size(); ++i)
+        Combo1->insertItem(int(i), frequencyCaption(PaymentFrequencies[i]));
     Combo1->setCurrentIndex(0);
 }
 
@@ -270,9 +281,7 @@ void Form1::Command1_Click()
 {
     CalcPayment();
     if (Text4->text() == QString()) {
-        m_messages.MsgBox(QStringLiteral("Please correct the value in the fields marked in yellow "
-                                         "and try again.\r\nFields can include only digits."),
-                          MessageBoxes::OkOnly);
+        m_messages.MsgBox(tr(WindowDesign::CorrectionMessage), MessageBoxes::OkOnly);
     }
 }
 

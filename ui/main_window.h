@@ -6,8 +6,8 @@
 // commands and the About box go to OpenBrowser -> the launching service -> the user's browser.
 // Every handler runs through one ErrorReporter, so no error escapes into the event loop.
 
-#include "platform/error_reporter.h"
-#include "platform/number_format.h"
+#include "platform/numbers/number_format.h"
+#include "platform/services/error_reporter.h"
 #include "ui/form_payment_view.h"
 #include "ui/window_design.h"
 

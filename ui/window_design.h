@@ -1,7 +1,6 @@
 #pragma once
 
-#include "product_info.h"
-
+#include <QCoreApplication>
 #include <QRect>
 #include <QSize>
 #include <QStringView>
@@ -17,7 +16,9 @@ struct ControlDesign
     QStringView name;
     int index;
     ControlKind kind;
-    QStringView text;
+    // A caption, marked for translation, or a text box's initial text; a link label's caption
+    // comes from its link.
+    const char *text;
     QRect twips;
     int tabPosition;
 };
@@ -28,42 +29,28 @@ inline constexpr int TwipsPerInch = 1440;
 inline constexpr QSize ClientAreaTwips{4104, 2676};
 
 // The controls from top to bottom. Tab positions follow the input order; labels take no focus.
+// clang-format off
 inline constexpr std::array<ControlDesign, 13> Controls{{
-    {u"Label1", -1, ControlKind::Label, u"Loan amount ($/\u20AC/\u00A3)", {120, 120, 2052, 252}, 6},
-    {u"Text1", -1, ControlKind::TextBox, u"250000", {2520, 120, 1452, 288}, 0},
-    {u"Label2", 0, ControlKind::Label, u"Interest rate (%)", {120, 480, 2052, 252}, 7},
-    {u"Text2", -1, ControlKind::TextBox, u"5", {2520, 480, 1452, 288}, 1},
-    {u"Label2", 1, ControlKind::Label, u"Term in years", {120, 840, 2052, 252}, 8},
-    {u"Text3", -1, ControlKind::TextBox, u"25", {2520, 840, 1452, 288}, 2},
-    {u"Label2", 2, ControlKind::Label, u"Payment frequency", {120, 1200, 2052, 252}, 9},
-    {u"Combo1", -1, ControlKind::DropDownList, u"", {2520, 1200, 1452, 288}, 3},
-    {u"Label2",
-     3,
-     ControlKind::Label,
-     u"Periodical payment ($/\u20AC/\u00A3)",
-     {120, 1560, 2052, 252},
-     10},
-    {u"Text4", -1, ControlKind::TextBox, u"", {2520, 1560, 1452, 288}, 4},
-    {u"Label3", 0, ControlKind::LinkLabel, ProductInfo::MakerName, {120, 1920, 2412, 252}, 11},
-    {u"Command1", -1, ControlKind::PushButton, u"calc", {3000, 2160, 972, 372}, 5},
-    {u"Label4", 1, ControlKind::LinkLabel, u"Get discounted mortgage", {120, 2280, 2412, 252}, 12},
+    {u"Label1", -1, ControlKind::Label, QT_TRANSLATE_NOOP("Form1", "Loan amount ($/€/£)"), {120, 120, 2052, 252}, 6},
+    {u"Text1", -1, ControlKind::TextBox, "250000", {2520, 120, 1452, 288}, 0},
+    {u"Label2", 0, ControlKind::Label, QT_TRANSLATE_NOOP("Form1", "Interest rate (%)"), {120, 480, 2052, 252}, 7},
+    {u"Text2", -1, ControlKind::TextBox, "5", {2520, 480, 1452, 288}, 1},
+    {u"Label2", 1, ControlKind::Label, QT_TRANSLATE_NOOP("Form1", "Term in years"), {120, 840, 2052, 252}, 8},
+    {u"Text3", -1, ControlKind::TextBox, "25", {2520, 840, 1452, 288}, 2},
+    {u"Label2", 2, ControlKind::Label, QT_TRANSLATE_NOOP("Form1", "Payment frequency"), {120, 1200, 2052, 252}, 9},
+    {u"Combo1", -1, ControlKind::DropDownList, "", {2520, 1200, 1452, 288}, 3},
+    {u"Label2", 3, ControlKind::Label, QT_TRANSLATE_NOOP("Form1", "Periodical payment ($/€/£)"), {120, 1560, 2052, 252}, 10},
+    {u"Text4", -1, ControlKind::TextBox, "", {2520, 1560, 1452, 288}, 4},
+    {u"Label3", 0, ControlKind::LinkLabel, nullptr, {120, 1920, 2412, 252}, 11},
+    {u"Command1", -1, ControlKind::PushButton, QT_TRANSLATE_NOOP("Form1", "calc"), {3000, 2160, 972, 372}, 5},
+    {u"Label4", 1, ControlKind::LinkLabel, nullptr, {120, 2280, 2412, 252}, 12},
 }};
+// clang-format on
 
-// The entries of the frequency list, in list order.
-inline constexpr std::array<QStringView, 3> FrequencyEntries{u"Monthly", u"Bi-Weekly", u"Weekly"};
-
-// The menu bar's commands, left to right: object name and caption.
-struct MenuCommandDesign
-{
-    QStringView name;
-    QStringView text;
-};
-
-inline constexpr std::array<MenuCommandDesign, 3> MenuCommands{{
-    {u"OnlineCalc", u"Online calc..."},
-    {u"Terms", u"Terms of Use..."},
-    {u"About", u"About..."},
-}};
+// Shown by the calc command when the run left no result.
+inline constexpr const char *CorrectionMessage =
+    QT_TRANSLATE_NOOP("Form1", "Please correct the value in the fields marked in yellow and try "
+                               "again.\r\nFields can include only digits.");
 
 // The link labels' font as designed; where it is missing the font system picks its substitute.
 inline constexpr QStringView LinkFontFamily = u"MS Sans Serif";

@@ -1,4 +1,4 @@
-#include "number_format.h"
+#include "platform/numbers/number_format.h"
 
 #include <cmath>
 #include <utility>

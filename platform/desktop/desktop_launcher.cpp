@@ -1,6 +1,6 @@
-#include "launcher.h"
+#include "platform/desktop/desktop_launcher.h"
 
-#include "runtime_error.h"
+#include "platform/numbers/runtime_error.h"
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -9,15 +9,6 @@
 #include <QDesktopServices>
 #include <QUrl>
 #endif
-
-namespace {
-
-RuntimeError cannotOpen(const QString &url)
-{
-    return RuntimeError(QStringLiteral("Cannot open %1").arg(url));
-}
-
-} // namespace
 
 #ifdef Q_OS_WIN
 
@@ -33,7 +24,7 @@ void DesktopLauncher::launch(const QString &url)
         args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
     });
     if (!process.startDetached())
-        throw cannotOpen(url);
+        throw RuntimeError::cannotOpen(url);
 }
 
 #else
@@ -41,7 +32,7 @@ void DesktopLauncher::launch(const QString &url)
 void DesktopLauncher::launch(const QString &url)
 {
     if (!QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode)))
-        throw cannotOpen(url);
+        throw RuntimeError::cannotOpen(url);
 }
 
 #endif

@@ -1,4 +1,4 @@
-#include "rounding.h"
+#include "platform/numbers/rounding.h"
 
 #include <cmath>
 

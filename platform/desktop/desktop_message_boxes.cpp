@@ -1,4 +1,4 @@
-#include "message_boxes.h"
+#include "platform/desktop/desktop_message_boxes.h"
 
 #include "product_info.h"
 

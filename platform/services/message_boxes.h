@@ -15,9 +15,3 @@ public:
     // Shows the prompt and waits; closing the box without OK counts as Cancel.
     virtual Result MsgBox(const QString &prompt, Style style) = 0;
 };
-
-class DesktopMessageBoxes : public MessageBoxes
-{
-public:
-    Result MsgBox(const QString &prompt, Style style) override;
-};

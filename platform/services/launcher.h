@@ -12,9 +12,3 @@ public:
     // Raises RuntimeError when the browser cannot be started.
     virtual void launch(const QString &url) = 0;
 };
-
-class DesktopLauncher : public Launcher
-{
-public:
-    void launch(const QString &url) override;
-};

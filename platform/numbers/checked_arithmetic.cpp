@@ -1,6 +1,6 @@
-#include "checked_arithmetic.h"
+#include "platform/numbers/checked_arithmetic.h"
 
-#include "runtime_error.h"
+#include "platform/numbers/runtime_error.h"
 
 #include <cmath>
 

@@ -1,7 +1,8 @@
-#include "error_reporter.h"
+#include "platform/services/error_reporter.h"
 
-#include "runtime_error.h"
+#include "platform/numbers/runtime_error.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 void ErrorReporter::report(std::exception_ptr error) noexcept
@@ -14,13 +15,15 @@ void ErrorReporter::report(std::exception_ptr error) noexcept
     } catch (const std::exception &e) {
         message = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        message = QStringLiteral("Unknown error");
+        message = QCoreApplication::translate("ErrorReporter", "Unknown error");
     }
 
+    const QString text =
+        QCoreApplication::translate("ErrorReporter", "Run-time error: %1").arg(message);
     try {
-        m_messages.MsgBox(QStringLiteral("Run-time error: %1").arg(message), MessageBoxes::OkOnly);
+        m_messages.MsgBox(text, MessageBoxes::OkOnly);
     } catch (...) {
         // Showing the box failed too; the log is all that is left.
-        qWarning("Run-time error: %s", qUtf8Printable(message));
+        qWarning("%s", qUtf8Printable(text));
     }
 }

@@ -6,7 +6,8 @@
 
 // The one error type a handler may raise: an arithmetic fault of the calculation or a failed
 // operation of the platform (such as a browser that cannot be started). It carries a message
-// written for the user; the window reports it and the program goes on.
+// written for the user, in the user's language; the window reports it and the program goes on.
+// Every run-time error text of the program is written here.
 class RuntimeError : public std::runtime_error
 {
 public:
@@ -15,6 +16,8 @@ public:
     static RuntimeError overflow();
     static RuntimeError divisionByZero();
     static RuntimeError invalidOperation();
+    // The browser, or the program that starts it, could not be started for this address.
+    static RuntimeError cannotOpen(const QString &url);
 
     QString message() const { return m_message; }
 

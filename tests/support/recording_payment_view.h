@@ -8,6 +8,7 @@
 #include <array>
 
 // An in-memory view that remembers every colour and result the calculation writes, in order.
+// Shared by the tests, the fuzz harnesses and the benchmarks; benchmarks turn the log off.
 class RecordingPaymentView : public PaymentView
 {
 public:
@@ -22,10 +23,11 @@ public:
     void setFieldBackground(InputField field, FieldBackground background) override
     {
         backgrounds[index(field)] = background;
-        log << QStringLiteral("%1:%2").arg(fieldName(field),
-                                           background == FieldBackground::FieldMarked
-                                               ? QStringLiteral("marked")
-                                               : QStringLiteral("normal"));
+        if (logging)
+            log << QStringLiteral("%1:%2").arg(fieldName(field),
+                                               background == FieldBackground::FieldMarked
+                                                   ? QStringLiteral("marked")
+                                                   : QStringLiteral("normal"));
     }
 
     int frequencyPosition() const override { return position; }
@@ -33,13 +35,25 @@ public:
     void setResultText(const QString &text) override
     {
         result = text;
-        log << QStringLiteral("result:") + text;
+        if (logging)
+            log << QStringLiteral("result:") + text;
     }
 
     bool isMarked(InputField field) const
     {
         return backgrounds[index(field)] == FieldBackground::FieldMarked;
     }
+
+    // Whether the last run coloured every field and wrote the result exactly once.
+    bool everyFieldColoured() const
+    {
+        for (InputField field : {InputField::Amount, InputField::Rate, InputField::Term}) {
+            if (log.filter(fieldName(field) + u':').isEmpty())
+                return false;
+        }
+        return true;
+    }
+    qsizetype resultWrites() const { return log.filter(QStringLiteral("result:")).size(); }
 
     static QString fieldName(InputField field)
     {
@@ -53,6 +67,7 @@ public:
     std::array<FieldBackground, 3> backgrounds{};
     QString result = QStringLiteral("(untouched)");
     QStringList log;
+    bool logging = true;
 
 private:
     static std::size_t index(InputField field) { return std::size_t(field); }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/services/message_boxes.h"
+
+// Real modal boxes: a QMessageBox centred on the active window, titled with the application title.
+class DesktopMessageBoxes : public MessageBoxes
+{
+public:
+    Result MsgBox(const QString &prompt, Style style) override;
+};
