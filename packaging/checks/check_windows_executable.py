@@ -45,7 +45,8 @@ def text(value):
 def resources(pe, kind):
     """{name id: data} of every resource of one type, in any language."""
     found = {}
-    for type_entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+    directory = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
+    for type_entry in directory.entries if directory else []:
         if type_entry.id != kind:
             continue
         for name_entry in type_entry.directory.entries:
