@@ -73,7 +73,9 @@ def main():
     imports = sorted(entry.dll.decode() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []))
     system = {path.name.lower() for path in SYSTEM_DLLS.glob("*.dll")}
     expect(system, f"no Windows DLLs found in {SYSTEM_DLLS} to compare with (is wine64 installed?)")
-    foreign = [dll for dll in imports if dll.lower() not in system]
+    # API sets (api-ms-win-..., ext-ms-win-...) are contracts that Windows itself resolves.
+    foreign = [dll for dll in imports if dll.lower() not in system
+               and not dll.lower().startswith(("api-ms-win-", "ext-ms-win-"))]
     expect(not foreign, f"needs DLLs that Windows does not provide: {foreign}")
 
     fixed = pe.VS_FIXEDFILEINFO[0] if hasattr(pe, "VS_FIXEDFILEINFO") else None
