@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
-    const std::unique_ptr<Form1> window = startUp({messages, launcher, QLocale::system()});
+    const std::unique_ptr<Form1> window =
+        startUp({messages, launcher, QLocale::system()}, QLocale::system().uiLanguages());
     return app.exec();
 }

@@ -10,18 +10,20 @@ namespace AboutBox {
 
 QString prompt()
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("AboutBox", text); };
+    const auto translated = [](const char *text) {
+        return QCoreApplication::translate("AboutBox", text);
+    };
     const QStringList lines{
         QStringLiteral("%1 %2.%3")
             .arg(ProductInfo::DisplayName)
             .arg(ProductInfo::VersionMajor)
             .arg(ProductInfo::VersionMinor),
-        tr(QT_TRANSLATE_NOOP("AboutBox", "By %1")).arg(ProductInfo::MakerName),
-        tr(QT_TRANSLATE_NOOP("AboutBox", "Copyright © %1 %2"))
+        translated(QT_TRANSLATE_NOOP("AboutBox", "By %1")).arg(ProductInfo::MakerName),
+        translated(QT_TRANSLATE_NOOP("AboutBox", "Copyright © %1 %2"))
             .arg(ProductInfo::CopyrightYear)
             .arg(ProductInfo::MakerName),
         QString(),
-        tr(QT_TRANSLATE_NOOP("AboutBox", "Browse to %1 home page?"))
+        translated(QT_TRANSLATE_NOOP("AboutBox", "Browse to %1 home page?"))
             .arg(ProductInfo::MakerShortName),
     };
     return lines.join(QStringLiteral("\r\n"));

@@ -26,7 +26,8 @@ private Q_SLOTS:
 
     void eachCommandLaunchesItsPage_data();
     void eachCommandLaunchesItsPage();
-    void clickBesideTheLinkTextOpensNothing();
+    void linkLabelReactsOverItsWholeArea_data();
+    void linkLabelReactsOverItsWholeArea();
     void aboutBoxOpensTheHomePageOnOkOnly_data();
     void aboutBoxOpensTheHomePageOnOkOnly();
     void failedLaunchIsReportedAndTouchesNoField_data();
@@ -55,11 +56,11 @@ void TestLinks::cleanup()
     m_window.reset();
 }
 
-// Clicks a link label on its text, or triggers a menu command, as the user would.
+// Clicks a link label, or triggers a menu command, as the user would.
 void TestLinks::trigger(const QString &command)
 {
     if (auto *label = m_window->form.findChild<LinkLabel *>(command)) {
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->textRect().center());
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
         return;
     }
     for (QAction *action : m_window->form.menuBar()->actions()) {
@@ -114,14 +115,44 @@ void TestLinks::eachCommandLaunchesItsPage()
     QCOMPARE(fieldState(), before);
 }
 
-void TestLinks::clickBesideTheLinkTextOpensNothing()
+void TestLinks::linkLabelReactsOverItsWholeArea_data()
 {
-    auto *label = m_window->form.findChild<LinkLabel *>("Label4");
-    const QPoint beside(label->textRect().right() + 10, label->height() / 2);
-    QVERIFY(label->rect().contains(beside));
-    QTest::mouseClick(label, Qt::LeftButton, {}, beside);
-    QTest::mouseClick(label, Qt::RightButton, {}, label->textRect().center());
-    QVERIFY(m_window->launcher.urls.isEmpty());
+    // clang-format off
+    QTest::addColumn<QPointF>("press");     // in parts of the label's width and height
+    QTest::addColumn<QPointF>("release");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("launches");
+
+    QTest::newRow("on the caption") << QPointF(0.1, 0.5) << QPointF(0.1, 0.5) << int(Qt::LeftButton) << 1;
+    QTest::newRow("beside the caption") << QPointF(0.95, 0.5) << QPointF(0.95, 0.5) << int(Qt::LeftButton) << 1;
+    QTest::newRow("corner to corner") << QPointF(0.0, 0.0) << QPointF(0.99, 0.95) << int(Qt::LeftButton) << 1;
+    QTest::newRow("released outside") << QPointF(0.5, 0.5) << QPointF(0.5, 1.5) << int(Qt::LeftButton) << 0;
+    QTest::newRow("pressed outside") << QPointF(1.2, 0.5) << QPointF(0.5, 0.5) << int(Qt::LeftButton) << 0;
+    QTest::newRow("right button") << QPointF(0.5, 0.5) << QPointF(0.5, 0.5) << int(Qt::RightButton) << 0;
+    // clang-format on
+}
+
+void TestLinks::linkLabelReactsOverItsWholeArea()
+{
+    QFETCH(QPointF, press);
+    QFETCH(QPointF, release);
+    QFETCH(int, button);
+    QFETCH(int, launches);
+
+    auto *label = m_window->child<LinkLabel>("Label4");
+    QWidget *area = label->parentWidget();
+    const auto at = [label, area](QPointF part) {
+        return label->mapTo(
+            area, QPoint(int(part.x() * label->width()), int(part.y() * label->height())));
+    };
+    // Each press goes to whatever is under the mouse; the release to whoever took the press.
+    QWidget *pressed = area->childAt(at(press));
+    if (!pressed)
+        pressed = area;
+    const auto mouse = Qt::MouseButton(button);
+    QTest::mousePress(pressed, mouse, {}, pressed->mapFrom(area, at(press)));
+    QTest::mouseRelease(pressed, mouse, {}, pressed->mapFrom(area, at(release)));
+    QCOMPARE(m_window->launcher.urls.size(), launches);
 }
 
 void TestLinks::aboutBoxOpensTheHomePageOnOkOnly_data()

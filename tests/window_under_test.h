@@ -27,12 +27,14 @@ inline qint64 pasteInto(QLineEdit *edit, const QString &text)
 }
 
 // The window as the program starts it, with recording services instead of real message boxes
-// and browser launches, under the given number settings (US English unless a test says).
+// and browser launches, under the given number settings and interface languages (US English
+// unless a test says).
 struct WindowUnderTest
 {
     explicit WindowUnderTest(const QLocale &locale = QLocale(QLocale::English,
-                                                             QLocale::UnitedStates))
-        : owned(startUp({messages, launcher, locale}))
+                                                             QLocale::UnitedStates),
+                             const QStringList &uiLanguages = {})
+        : owned(startUp({messages, launcher, locale}, uiLanguages))
     {}
 
     template <typename T> T *child(const QString &name) const

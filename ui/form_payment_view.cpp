@@ -1,8 +1,20 @@
 #include "form_payment_view.h"
 
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+
+namespace {
+
+// What each input field needs, in the order of InputField: the amount any number, rate and term
+// a number the calculation can divide by.
+constexpr std::array<const char *, 3> FieldNeeds{
+    QT_TRANSLATE_NOOP("FormPaymentView", "Needs a number"),
+    QT_TRANSLATE_NOOP("FormPaymentView", "Needs a number other than zero"),
+    QT_TRANSLATE_NOOP("FormPaymentView", "Needs a number other than zero"),
+};
+
+} // namespace
 
 FormPaymentView::FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *frequency,
                                  QLineEdit *result)
@@ -19,11 +31,16 @@ QString FormPaymentView::fieldText(InputField field) const
 void FormPaymentView::setFieldBackground(InputField field, FieldBackground background)
 {
     QLineEdit *edit = input(field);
-    // Start from the style's palette for line edits, so a normal field looks exactly like any
-    // other editable field, whatever the theme.
-    QPalette palette = QApplication::palette(edit);
-    if (background == FieldBackground::FieldMarked)
-        palette.setColor(QPalette::Base, QColor(255, 255, 0));
+    const bool marked = background == FieldBackground::FieldMarked;
+    m_marked[std::size_t(field)] = marked;
+    if (!marked) {
+        // No colour of its own: the field follows the theme, also when the theme changes.
+        edit->setPalette(QPalette());
+        return;
+    }
+    QPalette palette;
+    palette.setColor(QPalette::Base, QColor(255, 255, 0));
+    palette.setColor(QPalette::Text, QColor(0, 0, 0));
     edit->setPalette(palette);
 }
 
@@ -34,7 +51,24 @@ int FormPaymentView::frequencyPosition() const
 
 void FormPaymentView::setResultText(const QString &text)
 {
+    // Every run of the calculation ends here, once each field has its colour. Screen readers
+    // hear of a field only now, and only when it changed, so a zero, which is first judged a
+    // number and then marked, is not announced twice on every keystroke. Qt 6.4's accessible
+    // states have no "invalid entry", so the description alone says a field is wrong.
+    describeFields();
     m_result->setText(text);
+}
+
+void FormPaymentView::describeFields()
+{
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        if (m_marked[i] == m_describedMarked[i])
+            continue;
+        m_describedMarked[i] = m_marked[i];
+        m_inputs[i]->setAccessibleDescription(
+            m_marked[i] ? QCoreApplication::translate("FormPaymentView", FieldNeeds[i])
+                        : QString());
+    }
 }
 
 QLineEdit *FormPaymentView::input(InputField field) const

@@ -8,7 +8,8 @@ class QComboBox;
 class QLineEdit;
 
 // The calculation's view of the window: the three input fields, the frequency list and the
-// result field. Marked fields get a pure yellow base; normal ones the style's own.
+// result field. A marked field gets a pure yellow base with black text, readable in any theme,
+// and tells screen readers what it needs; a normal field looks like any other field of the theme.
 class FormPaymentView : public PaymentView
 {
 public:
@@ -21,8 +22,12 @@ public:
 
 private:
     QLineEdit *input(InputField field) const;
+    void describeFields();
 
     std::array<QLineEdit *, 3> m_inputs;
     QComboBox *m_frequency;
     QLineEdit *m_result;
+    // Marked by the run of the calculation under way, and as screen readers were last told.
+    std::array<bool, 3> m_marked{};
+    std::array<bool, 3> m_describedMarked{};
 };

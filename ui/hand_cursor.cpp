@@ -32,12 +32,14 @@ constexpr int HotSpotY = 1;
 
 } // namespace
 
-QCursor handCursor()
+QCursor handCursor(qreal devicePixelRatio)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    // The drawing is never smoothed: each of its pixels becomes a square of `scale` pixels.
+    const int scale = devicePixelRatio >= 1.5 ? 2 : 1;
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            switch (HandImage[std::size_t(y)][x]) {
+            switch (HandImage[std::size_t(y / scale)][x / scale]) {
             case '#':
                 image.setPixel(x, y, qRgba(0, 0, 0, 255));
                 break;
@@ -50,5 +52,5 @@ QCursor handCursor()
             }
         }
     }
-    return QCursor(QPixmap::fromImage(image), HotSpotX, HotSpotY);
+    return QCursor(QPixmap::fromImage(image), HotSpotX * scale, HotSpotY * scale);
 }

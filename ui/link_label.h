@@ -2,8 +2,10 @@
 
 #include <QLabel>
 
-// A label that looks and acts like a web link: blue, underlined, a pointing hand over it, and a
-// click on its text (pressed and released there with the left button) emits clicked().
+// A label that looks and acts like a web link: underlined, in a link colour readable on the
+// window's background, a pointing hand over it, and a left click anywhere on it (pressed and
+// released on the label) emits clicked(). It takes no keyboard focus; screen readers see it as
+// a link named by its caption, whose press action clicks it.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -11,8 +13,8 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
 
-    // Where the text is drawn, inside the label.
-    QRect textRect() const;
+    // Emits clicked(), as a click with the mouse does.
+    void click();
 
 Q_SIGNALS:
     void clicked();
@@ -20,7 +22,13 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    bool m_pressedOnText = false;
+    void applyLinkColour();
+    void applyCursor();
+
+    bool m_pressed = false;
+    bool m_followsScreen = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/startup.h"
 
 #include "product_info.h"
+#include "translations/interface_language.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,10 +20,12 @@ void describeApplication()
 
 } // namespace
 
-std::unique_ptr<Form1> startUp(FormServices services)
+std::unique_ptr<Form1> startUp(FormServices services, const QStringList &uiLanguages)
 {
     describeApplication();
+    auto translation = std::make_unique<InterfaceLanguage>(uiLanguages);
     auto window = std::make_unique<Form1>(services);
+    translation.release()->setParent(window.get());
     window->Form_Load();
     window->show();
     return window;

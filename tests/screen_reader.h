@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAccessible>
+#include <QList>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
+// Stands in for a running screen reader: switches accessibility on (without one Qt sends no
+// events, and only the platform can switch it) and keeps each event's object and type.
+struct ScreenReader
+{
+    struct Heard
+    {
+        QObject *object;
+        QAccessible::Event type;
+    };
+    static inline QList<Heard> heard;
+
+    ScreenReader() { listen(&hear, true); }
+    ~ScreenReader() { listen(nullptr, false); }
+
+    static void listen(QAccessible::UpdateHandler handler, bool on)
+    {
+        heard.clear();
+        QAccessible::installUpdateHandler(handler);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
+    }
+
+    static void hear(QAccessibleEvent *event) { heard.append({event->object(), event->type()}); }
+};

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screen_reader.h"
+#include "ui/link_label.h"
+#include "window_under_test.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QStyle>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QString description(QObject *field)
+{
+    return QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description);
+}
+
+int heard(QObject *object, QAccessible::Event type)
+{
+    return int(std::count_if(
+        ScreenReader::heard.cbegin(), ScreenReader::heard.cend(),
+        [&](const auto &event) { return event.object == object && event.type == type; }));
+}
+
+// WCAG 2 contrast ratio, written out from its definition.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb pixel) {
+        const auto linear = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
+               0.0722 * linear(qBlue(pixel));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A control's background and text colours as the user sees them: the pixel in the top right
+// corner inside its frame, away from the text, and the pixel that stands out most from it (a
+// stroke's core, free of anti-aliasing).
+std::pair<QRgb, QRgb> seenColours(QWidget *control, int frame)
+{
+    const QRect place = QRect(control->mapTo(control->window(), QPoint()), control->size())
+                            .adjusted(frame, frame, -frame, -frame);
+    const QImage image = control->window()->grab(place).toImage();
+    const QRgb background = image.pixel(image.width() - 1, 0);
+    QRgb text = background;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (contrast(image.pixel(x, y), background) > contrast(text, background))
+                text = image.pixel(x, y);
+        }
+    }
+    return {background, text};
+}
+
+QPalette theme(QColor window, QColor base, QColor text, QColor link)
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (auto role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, window);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Link, link);
+    return palette;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void markedFieldTellsWhatItNeeds_data();
+    void markedFieldTellsWhatItNeeds();
+    void linkLabelsAreLinksWithAnAction();
+    void everyTextIsReadableInEveryTheme_data();
+    void everyTextIsReadableInEveryTheme();
+
+private:
+    std::unique_ptr<ScreenReader> m_reader;
+    std::unique_ptr<WindowUnderTest> m_window;
+};
+
+void TestAccessibility::init()
+{
+    m_reader = std::make_unique<ScreenReader>();
+    m_window = std::make_unique<WindowUnderTest>();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window->form));
+    ScreenReader::heard.clear();
+}
+
+void TestAccessibility::cleanup()
+{
+    QCOMPARE(m_window->watchdog.closedModals(), 0);
+    m_window.reset();
+    m_reader.reset();
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+void TestAccessibility::markedFieldTellsWhatItNeeds_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("bad");
+    QTest::addColumn<QString>("worse");
+    QTest::addColumn<QString>("need");
+    QTest::addColumn<QString>("good");
+
+    QTest::newRow("amount in words") << "Text1" << "many" << "many more" << "Needs a number" << "1000";
+    QTest::newRow("zero rate") << "Text2" << "0" << "0.0" << "Needs a number other than zero" << "5";
+    QTest::newRow("empty term") << "Text3" << "" << "-" << "Needs a number other than zero" << "25";
+    // clang-format on
+}
+
+void TestAccessibility::markedFieldTellsWhatItNeeds()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, bad);
+    QFETCH(QString, worse);
+    QFETCH(QString, need);
+    QFETCH(QString, good);
+    QLineEdit *field = m_window->field(name);
+
+    m_window->typeOver(name, bad);
+    QCOMPARE(description(field), need);
+    for (const char *other : {"Text1", "Text2", "Text3"})
+        QCOMPARE(description(m_window->field(other)).isEmpty(), other != name);
+    // Announced once, not again while it stays wrong, and once more when mended.
+    m_window->typeOver(name, worse);
+    QCOMPARE(heard(field, QAccessible::DescriptionChanged), 1);
+    m_window->typeOver(name, good);
+    QCOMPARE(description(field), QString());
+    QCOMPARE(heard(field, QAccessible::DescriptionChanged), 2);
+}
+
+void TestAccessibility::linkLabelsAreLinksWithAnAction()
+{
+    const QString host = QStringLiteral("http://www.velmora.example");
+    for (const auto &[name, caption, suffix] : {std::tuple{"Label3", "Velmora Software", "/?tq1l1"},
+                                                {"Label4", "Get discounted mortgage", "/?tq1l2"}}) {
+        auto *link = QAccessible::queryAccessibleInterface(m_window->child<LinkLabel>(name));
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QString::fromUtf8(caption));
+        QVERIFY(!link->state().focusable);
+        QCOMPARE(link->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_window->launcher.urls.takeLast(), host + suffix);
+    }
+}
+
+void TestAccessibility::everyTextIsReadableInEveryTheme_data()
+{
+    // clang-format off
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("blueLinks");
+
+    QTest::newRow("Fusion light") << QApplication::style()->standardPalette() << true;
+    QTest::newRow("dark") << theme(0x353535, 0x2a2a2a, Qt::white, 0x2a82da) << false;
+    QTest::newRow("high contrast") << theme(Qt::black, Qt::black, Qt::white, Qt::yellow) << false;
+    // clang-format on
+}
+
+// Measured from the pixels of the window, after the theme changes with a field marked.
+void TestAccessibility::everyTextIsReadableInEveryTheme()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(bool, blueLinks);
+
+    m_window->typeOver("Text2", "Nil");
+    m_window->field("Text2")->clearFocus();
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+
+    const auto [normal, normalText] = seenColours(m_window->field("Text1"), 4);
+    const auto [marked, markedText] = seenColours(m_window->field("Text2"), 4);
+    QCOMPARE(QColor(normal), palette.color(QPalette::Base));
+    QCOMPARE(QColor(marked), QColor(Qt::yellow));
+    for (const auto &[field, base, text] :
+         {std::tuple{"normal", normal, normalText}, {"marked", marked, markedText}})
+        qInfo("%s field: %s on %s, %.2f:1", field, qPrintable(QColor(text).name()),
+              qPrintable(QColor(base).name()), contrast(base, text));
+    QVERIFY(contrast(normal, normalText) >= 4.5 && contrast(marked, markedText) >= 4.5);
+
+    for (const char *name : {"Label3", "Label4"}) {
+        const auto [window, caption] = seenColours(m_window->child<LinkLabel>(name), 0);
+        qInfo("%s: %s on %s, %.2f:1", name, qPrintable(QColor(caption).name()),
+              qPrintable(QColor(window).name()), contrast(window, caption));
+        QCOMPARE(QColor(window), palette.color(QPalette::Window));
+        QVERIFY(contrast(window, caption) >= 4.5);
+        QCOMPARE(QColor(caption) == QColor(Qt::blue), blueLinks);
+    }
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes.h"
+#include "platform/desktop/desktop_message_boxes.h"
+#include "ui/startup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+class TestMessageBoxes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void realBoxesShowAndAnswer_data();
+    void realBoxesShowAndAnswer();
+};
+
+void TestMessageBoxes::realBoxesShowAndAnswer_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+    QTest::addColumn<QMessageBox::StandardButton>("answeredBy");
+
+    const QString correct = "Please correct the value in the fields marked in yellow and try again.";
+    const QMessageBox::StandardButtons ok = QMessageBox::Ok;
+    const QMessageBox::StandardButtons okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+    QTest::newRow("correction, Enter") << "Command1" << "Enter" << correct << 2 << ok << QMessageBox::Ok;
+    QTest::newRow("correction, Escape") << "Command1" << "Escape" << correct << 2 << ok << QMessageBox::Ok;
+    QTest::newRow("correction, closed") << "Command1" << "close" << correct << 2 << ok << QMessageBox::Ok;
+    QTest::newRow("About, Enter") << "About" << "Enter" << "Varnel Tosk 1.0" << 5 << okCancel << QMessageBox::Ok;
+    QTest::newRow("About, Escape") << "About" << "Escape" << "Varnel Tosk 1.0" << 5 << okCancel << QMessageBox::Cancel;
+    QTest::newRow("About, closed") << "About" << "close" << "Varnel Tosk 1.0" << 5 << okCancel << QMessageBox::Cancel;
+    // clang-format on
+}
+
+void TestMessageBoxes::realBoxesShowAndAnswer()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(QString, firstLine);
+    QFETCH(int, lines);
+    QFETCH(QMessageBox::StandardButtons, buttons);
+    QFETCH(QMessageBox::StandardButton, answeredBy);
+
+    DesktopMessageBoxes messages;
+    RecordingLauncher launcher;
+    const auto form = startUp({messages, launcher, QLocale(QLocale::English)});
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    // Away from the screen's edges, which would stop a box wider than the window.
+    form->move(form->screen()->availableGeometry().center() - form->rect().center());
+
+    // Once the box is open: answer it as the user does, then look at what it showed.
+    int boxes = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        ++boxes;
+        const QPoint centre = box->frameGeometry().center();
+        if (answer == "close")
+            box->close();
+        else
+            QTest::keyClick(box, answer == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        QCOMPARE(box->standardButton(box->clickedButton()), answeredBy);
+        QCOMPARE(box->windowTitle(), QStringLiteral("VarnelTosk"));
+        QVERIFY(box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull());
+        QCOMPARE(box->standardButtons(), buttons);
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        const QStringList shown = label->text().split(u'\n');
+        QCOMPARE(shown.size(), lines);
+        QCOMPARE(shown.first(), firstLine);
+        QVERIFY(label->textFormat() == Qt::PlainText &&
+                label->height() >= lines * label->fontMetrics().lineSpacing());
+        QVERIFY(box->isModal() && box->parentWidget() == form.get());
+        QVERIFY((centre - form->frameGeometry().center()).manhattanLength() <= 2);
+    });
+    timer.start(10);
+
+    if (command == "About") {
+        form->findChild<QAction *>(command)->trigger();
+    } else {
+        form->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("0"));
+        QTest::mouseClick(form->findChild<QPushButton *>(command), Qt::LeftButton);
+    }
+    timer.stop();
+    QCOMPARE(boxes, 1);
+    const bool homePage = command == "About" && answeredBy == QMessageBox::Ok;
+    QCOMPARE(launcher.urls,
+             homePage ? QStringList{"http://www.velmora.example/?tq1a"} : QStringList{});
+}
+
+QTEST_MAIN(TestMessageBoxes)
+#include "tst_message_boxes.moc"

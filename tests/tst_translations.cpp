@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "text_room.h"
+#include "translations/interface_language.h"
+#include "ui/link_label.h"
+#include "window_under_test.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <tuple>
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstLanguageWithATranslationWins_data();
+    void firstLanguageWithATranslationWins();
+    void everyLanguageIsBuiltIn();
+    void windowShowsEveryTextInFull_data();
+    void windowShowsEveryTextInFull();
+    void messagesSpeakGermanWithGermanNumbers();
+};
+
+void TestTranslations::firstLanguageWithATranslationWins_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("chosen");
+
+    // clang-format off
+    QTest::newRow("German") << QStringList{"de-DE", "de-Latn-DE", "de"} << "de";
+    QTest::newRow("Austrian German takes German") << QStringList{"de-AT"} << "de";
+    QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
+    QTest::newRow("Portugal's Portuguese is not Brazil's") << QStringList{"pt-PT", "pt"} << "";
+    QTest::newRow("past an untranslated language") << QStringList{"ja-JP", "nl-NL"} << "nl";
+    QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << "";
+    QTest::newRow("British English first") << QStringList{"en-GB", "fr-FR"} << "";
+    QTest::newRow("no language") << QStringList{} << "";
+    QTest::newRow("C locale") << QStringList{"C"} << "";
+    // clang-format on
+}
+
+void TestTranslations::firstLanguageWithATranslationWins()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, chosen);
+    QCOMPARE(InterfaceLanguage::choose(uiLanguages, InterfaceLanguage::available()), chosen);
+    QCOMPARE(InterfaceLanguage(uiLanguages).language(), chosen);
+}
+
+void TestTranslations::everyLanguageIsBuiltIn()
+{
+    // The languages the build was told to carry.
+    QCOMPARE(InterfaceLanguage::available(),
+             QStringLiteral(VARNELTOSK_LANGUAGES).split(u' ', Qt::SkipEmptyParts));
+}
+
+void TestTranslations::windowShowsEveryTextInFull_data()
+{
+    QTest::addColumn<QString>("uiLanguage");
+
+    QTest::newRow("en") << "en-US";
+    for (const QString &language : InterfaceLanguage::available())
+        QTest::newRow(qPrintable(language)) << QString(language).replace(u'_', u'-');
+}
+
+// Every caption, list entry, button text and menu command is shown whole, measured with the
+// font's metrics against the room each control gives its text, and the window that holds them
+// still fits an old 1024 x 768 screen.
+void TestTranslations::windowShowsEveryTextInFull()
+{
+    QFETCH(QString, uiLanguage);
+
+    WindowUnderTest window(QLocale(QLocale::English, QLocale::UnitedStates), {uiLanguage});
+    QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+    // The window's texts and Qt's buttons both speak the language, or both English.
+    const bool english = uiLanguage == u"en-US";
+    QCOMPARE(window.child<QLabel>("Label1")->text() == u"Loan amount ($/€/£)", english);
+    QMessageBox box;
+    QCOMPARE(box.addButton(QMessageBox::Cancel)->text() == u"Cancel", english);
+
+    QString widest;
+    int widestNeed = 0;
+    for (QWidget *control : window.form.centralWidget()->findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(control))
+            continue;
+        const QSize need = textNeed(control);
+        const QRect room = roomForText(control);
+        if (const auto *label = qobject_cast<QLabel *>(control); label && need.width() > widestNeed)
+            std::tie(widest, widestNeed) = std::pair(label->text(), need.width());
+        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
+                                .arg(control->objectName())
+                                .arg(need.width())
+                                .arg(need.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+
+    QMenuBar *menuBar = window.form.menuBar();
+    for (QAction *action : menuBar->actions()) {
+        const QRect place = menuBar->actionGeometry(action);
+        QVERIFY2(!place.isEmpty() && place.right() < menuBar->width() &&
+                     menuBar->fontMetrics().horizontalAdvance(action->text()) <= place.width(),
+                 qPrintable(action->text()));
+    }
+
+    QCOMPARE(window.form.screen()->logicalDotsPerInch(), 96.0);
+    const QSize size = window.form.frameGeometry().size();
+    QVERIFY2(size.width() < 1024 && size.height() < 768,
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    qInfo("%s: widest caption \"%s\" (%d px), window %d x %d", qPrintable(uiLanguage),
+          qPrintable(widest), widestNeed, size.width(), size.height());
+}
+
+// A marked field's description for screen readers, the correction message, the About box, a
+// run-time error and the message boxes' buttons come in the chosen language, while the numbers
+// follow the number settings.
+void TestTranslations::messagesSpeakGermanWithGermanNumbers()
+{
+    WindowUnderTest window(QLocale(QLocale::German, QLocale::Germany), {"de-DE"});
+    QMessageBox box;
+    QCOMPARE(box.addButton(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    QCOMPARE(box.addButton(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    window.child<QPushButton>("Command1")->click();
+    QCOMPARE(window.field("Text4")->text(), QStringLiteral("1.461,00"));
+
+    window.typeOver("Text2", "0");
+    QCOMPARE(window.field("Text2")->accessibleDescription(),
+             QStringLiteral("Zahl ungleich null erforderlich"));
+    window.child<QPushButton>("Command1")->click();
+    window.form.findChild<QAction *>("About")->trigger();
+    window.launcher.fails = true;
+    auto *link = window.child<LinkLabel>("Label3");
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+
+    QCOMPARE(window.messages.prompts(),
+             QStringList({"Bitte korrigieren Sie die Werte in den gelb markierten Feldern und "
+                          "versuchen Sie es erneut.\r\nDie Felder dürfen nur Ziffern enthalten.",
+                          "Varnel Tosk 1.0\r\nVon Velmora Software\r\nCopyright © 2026 Velmora "
+                          "Software\r\n\r\nHomepage von Velmora öffnen?",
+                          "Laufzeitfehler: http://www.velmora.example/?tq1l1 kann nicht geöffnet "
+                          "werden"}));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,96 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Checks that every translation is complete and current.
+
+Runs lupdate over the program's sources into copies of the .ts files, so a text added to or
+removed from the code since the .ts files were last updated shows up here even when nobody ran
+the update target. Then fails on any message that is unfinished, vanished or obsolete, and on
+any translation whose placeholders (%1, %L1, %n) or line breaks differ from its source text's.
+Also fails when the desktop entry or the AppStream metadata lacks a language's comment, generic
+name or summary.
+
+Usage: check_translations.py LUPDATE SOURCES_LIST DESKTOP_IN METAINFO_IN TS_FILE...
+SOURCES_LIST is a file naming one source file a line, as the build's update target scans them.
+A .ts file is named after its language: varneltosk_pt_BR.ts.
+"""
+import collections
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+PLACEHOLDER = re.compile(r"%(?:L?\d{1,2}|n)")
+
+
+def text_of(element):
+    """The element's text with the characters lupdate writes as <byte value="xd"/> put back."""
+    if element is None:
+        return ""
+    return (element.text or "") + "".join(
+        chr(int(byte.get("value").lstrip("x"), 16)) + (byte.tail or "") for byte in element)
+
+
+def placeholders(text):
+    marks = collections.Counter(PLACEHOLDER.findall(text))
+    marks["line breaks"] = text.count("\n")
+    return marks
+
+
+def problems(ts_path):
+    found = []
+    for context in ET.parse(ts_path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = text_of(message.find("source"))
+            translation = message.find("translation")
+            kind = translation.get("type") if translation is not None else "missing"
+            where = f"{name}: \"{source}\""
+            if kind in ("unfinished", "missing"):
+                found.append(f"untranslated {where}")
+            elif kind in ("vanished", "obsolete"):
+                found.append(f"no longer in the code {where}")
+            elif placeholders(source) != placeholders(text_of(translation)):
+                found.append(f"placeholders differ {where} -> \"{text_of(translation)}\"")
+    return found
+
+
+def desktop_problems(language, desktop_in, metainfo_in):
+    desktop = pathlib.Path(desktop_in).read_text(encoding="utf-8").splitlines()
+    for key in ("GenericName", "Comment"):
+        if not any(line.startswith(f"{key}[{language}]=") for line in desktop):
+            yield f"{pathlib.Path(desktop_in).name} has no {key}[{language}]"
+    summaries = ET.parse(metainfo_in).getroot().findall("summary")
+    if not any(s.get("{http://www.w3.org/XML/1998/namespace}lang") == language for s in summaries):
+        yield f"{pathlib.Path(metainfo_in).name} has no summary in {language}"
+
+
+def main(lupdate, sources_list, desktop_in, metainfo_in, ts_files):
+    sources = [line for line in pathlib.Path(sources_list).read_text().splitlines() if line]
+    failed = False
+    with tempfile.TemporaryDirectory() as work:
+        copies = []
+        for ts in ts_files:
+            copy = pathlib.Path(work) / pathlib.Path(ts).name
+            shutil.copyfile(ts, copy)
+            copies.append(copy)
+        subprocess.run([lupdate, "-silent", "-locations", "none", *sources, "-ts", *map(str, copies)],
+                       check=True)
+        for ts, copy in zip(ts_files, copies):
+            language = pathlib.Path(ts).stem.split("_", 1)[1]
+            for problem in problems(copy):
+                print(f"{pathlib.Path(ts).name}: {problem}")
+                failed = True
+            for problem in desktop_problems(language, desktop_in, metainfo_in):
+                print(problem)
+                failed = True
+    if not failed:
+        print(f"{len(ts_files)} translations complete and current")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 6:
+        sys.exit(__doc__)
+    sys.exit(main(*sys.argv[1:5], sys.argv[5:]))
