@@ -36,17 +36,27 @@ public:
 };
 
 // Records every launch instead of starting a browser. Told to fail, it hands the address to the
-// real launcher, which on the offscreen platform has no browser to open it with and raises.
+// real launcher, which raises: on the offscreen platform there is no browser to open it with,
+// and on Windows it is told to start a shell program that does not exist.
 class RecordingLauncher : public Launcher
 {
 public:
     void launch(const QString &url) override
     {
-        if (fails)
+        if (fails) {
+#ifdef Q_OS_WIN
+            DesktopLauncher(QStringLiteral("no-such-shell.exe")).launch(url);
+#else
             DesktopLauncher().launch(url);
+#endif
+        }
         urls << url;
+        if (passesToTheDesktop)
+            DesktopLauncher().launch(url);
     }
 
     bool fails = false;
+    // Also opens the address for real, for the tests that watch what reaches the desktop.
+    bool passesToTheDesktop = false;
     QStringList urls;
 };

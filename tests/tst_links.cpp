@@ -3,6 +3,7 @@
 #include "window_under_test.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
@@ -31,6 +32,10 @@ private Q_SLOTS:
     void aboutBoxOpensTheHomePageOnOkOnly();
     void failedLaunchIsReportedAndTouchesNoField_data();
     void failedLaunchIsReportedAndTouchesNoField();
+#ifdef Q_OS_WIN
+    void eachCommandReachesTheDesktopThroughTheShell_data();
+    void eachCommandReachesTheDesktopThroughTheShell();
+#endif
 
 private:
     void trigger(const QString &command);
@@ -201,6 +206,36 @@ void TestLinks::failedLaunchIsReportedAndTouchesNoField()
     trigger(command);
     QCOMPARE(m_window->launcher.urls, QStringList{url});
 }
+
+#ifdef Q_OS_WIN
+
+void TestLinks::eachCommandReachesTheDesktopThroughTheShell_data()
+{
+    eachCommandLaunchesItsPage_data();
+}
+
+// Under Wine, explorer.exe hands the address to the desktop's xdg-open; ctest puts a recording
+// one first on PATH, which writes down each address it is given.
+void TestLinks::eachCommandReachesTheDesktopThroughTheShell()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, url);
+    if (qEnvironmentVariableIsEmpty("RECORDED_URLS"))
+        QSKIP("needs the recording xdg-open that ctest provides");
+    // Wine shows the Linux file system as drive Z:.
+    const QString record = "Z:" + qEnvironmentVariable("RECORDED_URLS");
+    QFile::remove(record);
+    m_window->launcher.passesToTheDesktop = true;
+
+    trigger(command);
+    const auto recorded = [&record] {
+        QFile file(record);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(recorded(), url + '\n', 30000);
+}
+
+#endif
 
 QTEST_MAIN(TestLinks)
 #include "tst_links.moc"

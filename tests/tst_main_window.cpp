@@ -17,11 +17,44 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <string>
+#endif
+
 namespace {
 
 const QString CorrectionMessage =
     QStringLiteral("Please correct the value in the fields marked in yellow and try again.\r\n"
                    "Fields can include only digits.");
+
+#ifdef Q_OS_WIN
+
+// Changes one of the user's regional settings, as Control Panel does, for the life of the object.
+class RegionalSetting
+{
+public:
+    // value: the new setting; a negative one leaves the setting as it is.
+    RegionalSetting(LCTYPE type, int value)
+        : m_type(type)
+    {
+        wchar_t old[16] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, type, old, 16);
+        m_old = old;
+        if (value >= 0)
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, type, std::to_wstring(value).c_str());
+    }
+    ~RegionalSetting() { SetLocaleInfoW(LOCALE_USER_DEFAULT, m_type, m_old.c_str()); }
+    RegionalSetting(const RegionalSetting &) = delete;
+    RegionalSetting &operator=(const RegionalSetting &) = delete;
+
+private:
+    LCTYPE m_type;
+    std::wstring m_old;
+};
+
+#endif
 
 } // namespace
 
@@ -50,6 +83,10 @@ private Q_SLOTS:
     void frequencyChosenByKeyboardRecomputes();
     void readsAndShowsNumbersAsItsLocaleDoes_data();
     void readsAndShowsNumbersAsItsLocaleDoes();
+#ifdef Q_OS_WIN
+    void showsThePaymentAsWindowsSettingsSay_data();
+    void showsThePaymentAsWindowsSettingsSay();
+#endif
 
     void calcCommand_data();
     void calcCommand();
@@ -321,6 +358,50 @@ void TestMainWindow::readsAndShowsNumbersAsItsLocaleDoes()
     QCOMPARE(field("Text4")->text(), result);
     QCOMPARE(isMarked(fieldName), result.isEmpty());
 }
+
+#ifdef Q_OS_WIN
+
+// Under the user's own locale the payment is written as Windows' regional settings say, with
+// their number of decimals and negative-number form. The locale is the one Wine is started
+// with (LC_ALL); ctest runs this once under en_US and once under de_DE.
+void TestMainWindow::showsThePaymentAsWindowsSettingsSay_data()
+{
+    QTest::addColumn<int>("decimals");     // LOCALE_IDIGITS; -1 keeps the locale's own
+    QTest::addColumn<int>("negativeForm"); // LOCALE_INEGNUMBER: 0 is "(1.1)", 1 is "-1.1"
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("result");
+
+    // clang-format off
+    if (QLocale::system().name() == QStringLiteral("de_DE")) {
+        QTest::newRow("de_DE as set up") << -1 << -1 << "250.000" << "1.461,00";
+        QTest::newRow("de_DE negative") << -1 << -1 << "-250.000" << "-1.461,00";
+        QTest::newRow("de_DE no decimals") << 0 << -1 << "250.000" << "1.461";
+    } else {
+        QTest::newRow("as set up") << -1 << -1 << "250000" << "1,461.00";
+        QTest::newRow("negative") << -1 << -1 << "-250000" << "-1,461.00";
+        QTest::newRow("no decimals, parentheses") << 0 << 0 << "-250000" << "(1,461)";
+        QTest::newRow("one decimal") << 1 << -1 << "250000" << "1,461.0";
+        QTest::newRow("parentheses") << -1 << 0 << "-250000" << "(1,461.00)";
+    }
+    // clang-format on
+}
+
+void TestMainWindow::showsThePaymentAsWindowsSettingsSay()
+{
+    QFETCH(int, decimals);
+    QFETCH(int, negativeForm);
+    QFETCH(QString, amount);
+    QFETCH(QString, result);
+
+    const RegionalSetting decimalsSetting(LOCALE_IDIGITS, decimals);
+    const RegionalSetting negativeSetting(LOCALE_INEGNUMBER, negativeForm);
+    m_window = std::make_unique<WindowUnderTest>(QLocale::system());
+    QVERIFY(QTest::qWaitForWindowExposed(&m_window->form));
+    typeOver("Text1", amount);
+    QCOMPARE(field("Text4")->text(), result);
+}
+
+#endif
 
 void TestMainWindow::calcCommand_data()
 {

@@ -3,6 +3,9 @@
 #include "platform/services/error_reporter.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -38,10 +41,48 @@ class TestPlatformServices : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+#ifdef Q_OS_WIN
+    void desktopLauncherStartsTheShellWithTheAddress_data();
+    void desktopLauncherStartsTheShellWithTheAddress();
+#else
     void desktopLauncherHandsTheAddressToTheDesktop();
+#endif
     void desktopLauncherRaisesWhatItCannotOpen();
     void errorThatCannotBeShownIsLogged();
 };
+
+#ifdef Q_OS_WIN
+
+// A recording "explorer.exe" beside this test, which Windows finds before its own, writes down
+// each command line it is started with.
+void TestPlatformServices::desktopLauncherStartsTheShellWithTheAddress_data()
+{
+    QTest::addColumn<QString>("url");
+
+    // clang-format off
+    QTest::newRow("terms")     << Address;
+    QTest::newRow("home page") << QStringLiteral("http://www.velmora.example/?tq1a");
+    // clang-format on
+}
+
+void TestPlatformServices::desktopLauncherStartsTheShellWithTheAddress()
+{
+    QFETCH(QString, url);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString record = folder.filePath(QStringLiteral("command-lines.txt"));
+    qputenv("RECORDED_COMMAND_LINES", QDir::toNativeSeparators(record).toUtf8());
+
+    DesktopLauncher().launch(url);
+
+    const auto recorded = [&record] {
+        QFile file(record);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(recorded(), "explorer.exe " + url + '\n', 20000);
+}
+
+#else
 
 void TestPlatformServices::desktopLauncherHandsTheAddressToTheDesktop()
 {
@@ -53,12 +94,20 @@ void TestPlatformServices::desktopLauncherHandsTheAddressToTheDesktop()
     QCOMPARE(receiver.urls[0].toString(), Address);
 }
 
+#endif
+
 void TestPlatformServices::desktopLauncherRaisesWhatItCannotOpen()
 {
-    // The offscreen platform has no browser to hand the address to.
+    // The offscreen platform has no browser to hand the address to; on Windows, the shell
+    // program is not there.
+#ifdef Q_OS_WIN
+    DesktopLauncher launcher(QStringLiteral("no-such-shell.exe"));
+#else
+    DesktopLauncher launcher;
+#endif
     QString raised;
     try {
-        DesktopLauncher().launch(Address);
+        launcher.launch(Address);
     } catch (const RuntimeError &error) {
         raised = error.message();
     }

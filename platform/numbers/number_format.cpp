@@ -3,6 +3,12 @@
 #include <cmath>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <string>
+#endif
+
 namespace {
 
 constexpr char16_t NoBreakSpace = u'\u00A0';
@@ -21,12 +27,41 @@ bool isDirectionMark(QChar c)
     return c == LeftToRightMark || c == RightToLeftMark || c == ArabicLetterMark;
 }
 
+#ifdef Q_OS_WIN
+
+// The value as Windows writes a number under the user's regional settings: separators, grouping,
+// number of decimals, leading zero and the negative-number form, none of which QLocale reads all
+// of. Nothing when Windows cannot format it.
+std::optional<QString> formatUnderUserSettings(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    // Windows reads digits, one "." and a leading "-", never an exponent.
+    const std::wstring number =
+        QString::number(value, 'f', QLocale::FloatingPointShortest).toStdWString();
+    const int size =
+        GetNumberFormatEx(LOCALE_NAME_USER_DEFAULT, 0, number.c_str(), nullptr, nullptr, 0);
+    if (size <= 0)
+        return std::nullopt;
+    std::wstring text(static_cast<size_t>(size), L'\0');
+    if (GetNumberFormatEx(LOCALE_NAME_USER_DEFAULT, 0, number.c_str(), nullptr, text.data(),
+                          size) <= 0)
+        return std::nullopt;
+    text.resize(static_cast<size_t>(size) - 1); // less the terminating NUL
+    return QString::fromStdWString(text);
+}
+
+#endif
+
 } // namespace
 
 NumberFormat::NumberFormat(const QLocale &locale)
     : m_locale(locale)
     , m_groupSeparator(locale.groupSeparator())
     , m_groupsWithSpace(m_groupSeparator.size() == 1 && isSpaceLike(m_groupSeparator.front()))
+#ifdef Q_OS_WIN
+    , m_usersOwnSettings(locale == QLocale::system())
+#endif
 {}
 
 bool NumberFormat::isNumeric(const QString &text) const
@@ -43,7 +78,14 @@ QString NumberFormat::format(double value) const
 {
     // Adding +0.0 turns a negative zero into zero, so a payment rounded to nothing never shows
     // as "-0.00".
-    return m_locale.toString(value + 0.0, 'f', 2);
+    value += 0.0;
+#ifdef Q_OS_WIN
+    if (m_usersOwnSettings) {
+        if (std::optional<QString> text = formatUnderUserSettings(value))
+            return *text;
+    }
+#endif
+    return m_locale.toString(value, 'f', 2);
 }
 
 std::optional<double> NumberFormat::read(const QString &text) const

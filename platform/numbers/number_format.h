@@ -20,7 +20,9 @@ public:
     // The value of a numeric text; 0 for a text that is not numeric.
     double toDouble(const QString &text) const;
 
-    // Two decimals with the locale's separators, grouping and negative sign.
+    // Two decimals with the locale's separators, grouping and negative sign. On Windows, for the
+    // user's own locale (QLocale::system()), as the user's regional settings say instead, with
+    // their number of decimals and negative-number form too.
     QString format(double value) const;
 
     const QLocale &locale() const { return m_locale; }
@@ -32,6 +34,9 @@ private:
     QLocale m_locale;
     QString m_groupSeparator;
     bool m_groupsWithSpace;
+#ifdef Q_OS_WIN
+    bool m_usersOwnSettings;
+#endif
 
     // A text is usually judged and then converted; remembering the last reading saves parsing
     // it twice. Reading is a pure function of the text, so the memo is invisible to callers.

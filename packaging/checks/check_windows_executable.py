@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Reads the linked Windows executable back with Debian's PE reader (pefile): a 64-bit GUI
+program that imports only DLLs Windows itself provides, carrying the program's icon and the
+version information that Explorer's Properties > Details tab shows.
+
+The expected values are written out here, as a Windows user would read them, rather than taken
+from the build's own variables.
+
+Usage: check_windows_executable.py EXE ICO
+"""
+
+import pathlib
+import struct
+import sys
+
+import pefile
+
+FILE_VERSION = (1, 0, 0, 0)
+PRODUCT_VERSION = (1, 0, 0, 0)
+STRING_TABLE = "040904B0"
+STRINGS = {
+    "CompanyName": "Velmora Software",
+    "ProductName": "VarnelTosk",
+    "FileVersion": "1.00",
+    "ProductVersion": "1.00",
+    "InternalName": "VarnelTosk",
+    "OriginalFilename": "VarnelTosk.exe",
+}
+TRANSLATION = "0x0409 0x04b0"  # US English, Unicode (1200)
+# Windows' own DLLs, as Wine provides them under the same names.
+SYSTEM_DLLS = pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows")
+
+
+def ico_images(data):
+    """The image bytes of each entry of an .ico file, in the file's order."""
+    _, _, count = struct.unpack_from("<HHH", data)
+    images = []
+    for i in range(count):
+        size, offset = struct.unpack_from("<II", data, 6 + 16 * i + 8)
+        images.append(data[offset : offset + size])
+    return images
+
+
+def versions(ms, ls):
+    return (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+
+
+def text(value):
+    return value.decode("utf-8") if isinstance(value, bytes) else value
+
+
+def resources(pe, kind):
+    """{name id: data} of every resource of one type, in any language."""
+    found = {}
+    directory = getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None)
+    for type_entry in directory.entries if directory else []:
+        if type_entry.id != kind:
+            continue
+        for name_entry in type_entry.directory.entries:
+            for language in name_entry.directory.entries:
+                at, size = language.data.struct.OffsetToData, language.data.struct.Size
+                found[name_entry.id] = pe.get_data(at, size)
+    return found
+
+
+def main():
+    exe, ico = sys.argv[1], sys.argv[2]
+    failures = []
+
+    def expect(condition, message):
+        if not condition:
+            failures.append(message)
+
+    pe = pefile.PE(exe)
+    expect(pe.FILE_HEADER.Machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"],
+           f"machine is {pe.FILE_HEADER.Machine:#x}, not x86-64")
+    expect(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
+           f"subsystem is {pe.OPTIONAL_HEADER.Subsystem}, not the Windows GUI")
+
+    imports = sorted(entry.dll.decode() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []))
+    system = {path.name.lower() for path in SYSTEM_DLLS.glob("*.dll")}
+    expect(system, f"no Windows DLLs found in {SYSTEM_DLLS} to compare with (is wine64 installed?)")
+    # API sets (api-ms-win-..., ext-ms-win-...) are contracts that Windows itself resolves.
+    foreign = [dll for dll in imports if dll.lower() not in system
+               and not dll.lower().startswith(("api-ms-win-", "ext-ms-win-"))]
+    expect(not foreign, f"needs DLLs that Windows does not provide: {foreign}")
+
+    fixed = pe.VS_FIXEDFILEINFO[0] if hasattr(pe, "VS_FIXEDFILEINFO") else None
+    expect(fixed is not None, "no version resource")
+    if fixed is not None:
+        expect(versions(fixed.FileVersionMS, fixed.FileVersionLS) == FILE_VERSION,
+               f"file version is {versions(fixed.FileVersionMS, fixed.FileVersionLS)}")
+        expect(versions(fixed.ProductVersionMS, fixed.ProductVersionLS) == PRODUCT_VERSION,
+               f"product version is {versions(fixed.ProductVersionMS, fixed.ProductVersionLS)}")
+        tables, translations = {}, []
+        for info in pe.FileInfo[0]:
+            if text(info.Key) == "StringFileInfo":
+                for table in info.StringTable:
+                    tables[text(table.LangID).upper()] = {
+                        text(k): text(v) for k, v in table.entries.items()}
+            elif text(info.Key) == "VarFileInfo":
+                translations += [text(v) for var in info.Var for v in var.entry.values()]
+        expect(list(tables) == [STRING_TABLE], f"string tables are {list(tables)}")
+        expect(tables.get(STRING_TABLE) == STRINGS, f"version strings are {tables}")
+        expect(translations == [TRANSLATION], f"translations are {translations}")
+
+    groups = resources(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
+    icons = resources(pe, pefile.RESOURCE_TYPE["RT_ICON"])
+    expected = ico_images(pathlib.Path(ico).read_bytes())
+    expect(len(groups) == 1, f"{len(groups)} icon groups, not one")
+    for group in groups.values():
+        _, _, count = struct.unpack_from("<HHH", group)
+        idents = [struct.unpack_from("<H", group, 6 + 14 * i + 12)[0] for i in range(count)]
+        images = [icons.get(ident) for ident in idents]
+        expect(images == expected,
+               f"the icon's images are not those of {ico}")
+
+    for failure in failures:
+        print(f"FAIL: {failure}")
+    if not failures:
+        print(f"{exe}: GUI x86-64, imports {', '.join(imports)}; version and icon as expected")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
