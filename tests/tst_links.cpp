@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/about_box.h"
 #include "ui/link_label.h"
 #include "window_under_test.h"
