@@ -80,6 +80,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -93,6 +94,13 @@ private:
     std::unique_ptr<ScreenReader> m_reader;
     std::unique_ptr<WindowUnderTest> m_window;
 };
+
+// The themes are Fusion's: Windows' own style draws a line edit in the system's colours whatever
+// the palette's base, unless the field sets that base itself as a marked field does.
+void TestAccessibility::initTestCase()
+{
+    QVERIFY(QApplication::setStyle(QStringLiteral("Fusion")));
+}
 
 void TestAccessibility::init()
 {
