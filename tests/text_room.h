@@ -56,3 +56,18 @@ inline QRect roomForText(const QWidget *control)
     }
     return control->contentsRect();
 }
+
+// Empty where the control's text fits its room; otherwise what it needs and what it has.
+inline QString textFitFault(const QWidget *control)
+{
+    const QSize need = textNeed(control);
+    const QRect room = roomForText(control);
+    if (need.width() <= room.width() && need.height() <= room.height())
+        return {};
+    return QStringLiteral("%1 needs %2x%3, has %4x%5")
+        .arg(control->objectName())
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room.width())
+        .arg(room.height());
+}

@@ -96,10 +96,22 @@ private Q_SLOTS:
     void errorsAreReportedOnceEachAndTheWindowGoesOn();
 
 private:
-    template <typename T> T *child(const QString &name) const { return m_window->child<T>(name); }
-    QLineEdit *field(const QString &name) const { return m_window->field(name); }
-    bool isMarked(const QString &name) const { return m_window->isMarked(name); }
-    void typeOver(const QString &name, const QString &text) { m_window->typeOver(name, text); }
+    template <typename T> T *child(const QString &name) const
+    {
+        return m_window->child<T>(name);
+    }
+    QLineEdit *field(const QString &name) const
+    {
+        return m_window->field(name);
+    }
+    bool isMarked(const QString &name) const
+    {
+        return m_window->isMarked(name);
+    }
+    void typeOver(const QString &name, const QString &text)
+    {
+        m_window->typeOver(name, text);
+    }
 
     std::unique_ptr<WindowUnderTest> m_window;
 };
@@ -164,15 +176,8 @@ void TestMainWindow::everyTextFitsItsControl()
     const QList<QWidget *> controls = m_window->form.centralWidget()->findChildren<QWidget *>();
     QCOMPARE(controls.size(), 13);
     for (QWidget *control : controls) {
-        const QSize need = textNeed(control);
-        const QRect room = roomForText(control);
-        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
-                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
-                                .arg(control->objectName())
-                                .arg(need.width())
-                                .arg(need.height())
-                                .arg(room.width())
-                                .arg(room.height())));
+        const QString fault = textFitFault(control);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QVERIFY(m_window->form.centralWidget()->rect().contains(control->geometry()));
     }
     // One factor for the whole design keeps its proportions: the client area is 4104 x 2676
