@@ -63,12 +63,11 @@ void FormPaymentView::setResultText(const QString &text)
 void FormPaymentView::describeFields()
 {
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
-        if (m_marked[i] == m_describedMarked[i])
-            continue;
-        m_describedMarked[i] = m_marked[i];
-        m_inputs[i]->setAccessibleDescription(
-            m_marked[i] ? QCoreApplication::translate("FormPaymentView", FieldNeeds[i])
-                        : QString());
+        const QString description =
+            m_marked[i] ? QCoreApplication::translate("FormPaymentView", FieldNeeds[i]) : QString();
+        // Every new description is announced, so an unchanged one is not set again.
+        if (m_inputs[i]->accessibleDescription() != description)
+            m_inputs[i]->setAccessibleDescription(description);
     }
 }
 

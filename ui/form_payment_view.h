@@ -28,7 +28,6 @@ private:
     std::array<QLineEdit *, 3> m_inputs;
     QComboBox *m_frequency;
     QLineEdit *m_result;
-    // Marked by the run of the calculation under way, and as screen readers were last told.
+    // Marked by the run of the calculation under way; screen readers hear of it at the end.
     std::array<bool, 3> m_marked{};
-    std::array<bool, 3> m_describedMarked{};
 };
