@@ -3,10 +3,11 @@
 
 Runs lupdate over the program's sources into copies of the .ts files, so a text added to or
 removed from the code since the .ts files were last updated shows up here even when nobody ran
-the update target. Then fails on any message that is unfinished, vanished or obsolete, and on
-any translation whose placeholders (%1, %L1, %n) or line breaks differ from its source text's.
-Also fails when the desktop entry or the AppStream metadata lacks a language's comment, generic
-name or summary.
+the update target. Then fails on any message that is unfinished, vanished or obsolete, on any
+translation that is empty or whose placeholders (%1, %L1, %n) or line breaks differ from its
+source text's (each plural form of a %n message on its own), and on a file whose language is not the one its name
+says (lrelease takes the plural rules from it). Also fails when the desktop entry or the
+AppStream metadata lacks a language's comment, generic name, keywords or summary.
 
 Usage: check_translations.py LUPDATE SOURCES_LIST DESKTOP_IN METAINFO_IN TS_FILE...
 SOURCES_LIST is a file naming one source file a line, as the build's update target scans them.
@@ -38,9 +39,27 @@ def placeholders(text):
     return marks
 
 
-def problems(ts_path):
+def plural_marks(source, form):
+    """The form's placeholders; a plural form may leave out %n ("one file") only where the source
+    has it."""
+    marks = placeholders(form)
+    if "%n" in source:
+        marks["%n"] = 0
+    return marks
+
+
+def translated_forms(translation):
+    """The texts of a translation: one, or one per plural form of a %n message."""
+    forms = translation.findall("numerusform")
+    return [text_of(form) for form in forms] if forms else [text_of(translation)]
+
+
+def problems(ts_path, language):
     found = []
-    for context in ET.parse(ts_path).getroot().iter("context"):
+    root = ET.parse(ts_path).getroot()
+    if root.get("language") != language:
+        found.append(f"language is \"{root.get('language')}\", not \"{language}\"")
+    for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             source = text_of(message.find("source"))
@@ -51,14 +70,18 @@ def problems(ts_path):
                 found.append(f"untranslated {where}")
             elif kind in ("vanished", "obsolete"):
                 found.append(f"no longer in the code {where}")
-            elif placeholders(source) != placeholders(text_of(translation)):
-                found.append(f"placeholders differ {where} -> \"{text_of(translation)}\"")
+            else:
+                for form in translated_forms(translation):
+                    if not form:
+                        found.append(f"empty translation {where}")
+                    elif plural_marks(source, form) != plural_marks(source, source):
+                        found.append(f"placeholders differ {where} -> \"{form}\"")
     return found
 
 
 def desktop_problems(language, desktop_in, metainfo_in):
     desktop = pathlib.Path(desktop_in).read_text(encoding="utf-8").splitlines()
-    for key in ("GenericName", "Comment"):
+    for key in ("GenericName", "Comment", "Keywords"):
         if not any(line.startswith(f"{key}[{language}]=") for line in desktop):
             yield f"{pathlib.Path(desktop_in).name} has no {key}[{language}]"
     summaries = ET.parse(metainfo_in).getroot().findall("summary")
@@ -79,7 +102,7 @@ def main(lupdate, sources_list, desktop_in, metainfo_in, ts_files):
                        check=True)
         for ts, copy in zip(ts_files, copies):
             language = pathlib.Path(ts).stem.split("_", 1)[1]
-            for problem in problems(copy):
+            for problem in problems(copy, language):
                 print(f"{pathlib.Path(ts).name}: {problem}")
                 failed = True
             for problem in desktop_problems(language, desktop_in, metainfo_in):
