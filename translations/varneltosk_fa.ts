@@ -98,7 +98,7 @@ Fields can include only digits.</source>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>هر دو هفته</translation>
+        <translation>دوهفته‌ای</translation>
     </message>
     <message>
         <source>Weekly</source>

@@ -56,8 +56,8 @@
     <message>
         <source>Please correct the value in the fields marked in yellow and try again.<byte value="xd"/>
 Fields can include only digits.</source>
-        <translation>请更正以黄色标记的字段中的值，然后重试。<byte value="xd"/>
-字段中只能包含数字。</translation>
+        <translation>请更正以黄色标记的输入框中的值，然后重试。<byte value="xd"/>
+输入框中只能包含数字。</translation>
     </message>
 </context>
 <context>
