@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_room.h"
-#include "translations/interface_language.h"
+#include "ui/interface_language.h"
 #include "ui/link_label.h"
 #include "window_under_test.h"
 
