@@ -43,8 +43,6 @@ private Q_SLOTS:
     void windowShowsEveryTextInFull();
     void windowIsMirroredRightToLeft_data();
     void windowIsMirroredRightToLeft();
-    void numbersFollowTheNumberSettingsNotTheLanguage_data();
-    void numbersFollowTheNumberSettingsNotTheLanguage();
     void messagesSpeakGermanWithGermanNumbers();
 };
 
@@ -180,33 +178,6 @@ void TestTranslations::windowIsMirroredRightToLeft()
 
     const QMenuBar *menuBar = window.form.menuBar();
     QVERIFY(menuBar->actionGeometry(menuBar->actions().constFirst()).left() > menuBar->width() / 2);
-}
-
-void TestTranslations::numbersFollowTheNumberSettingsNotTheLanguage_data()
-{
-    QTest::addColumn<QString>("numbers");
-    QTest::addColumn<QString>("amount");
-    QTest::addColumn<QString>("result");
-
-    // clang-format off
-    QTest::newRow("Egyptian Arabic numbers") << "ar_EG"
-        << QStringLiteral("\u0663\u0660\u0660\u0660\u0660\u0660")
-        << QStringLiteral("\u0661\u066C\u0667\u0665\u0664\u066B\u0660\u0660");
-    QTest::newRow("US numbers") << "en_US" << "300000" << "1,754.00";
-    // clang-format on
-}
-
-// Under an Arabic interface language the amount entered and the payment shown follow the number
-// settings: Arabic-Indic digits where they say so, Western digits otherwise.
-void TestTranslations::numbersFollowTheNumberSettingsNotTheLanguage()
-{
-    QFETCH(QString, numbers);
-    QFETCH(QString, amount);
-    QFETCH(QString, result);
-
-    WindowUnderTest window(QLocale(numbers), {"ar-EG"});
-    window.paste("Text1", amount);
-    QCOMPARE(window.field("Text4")->text(), result);
 }
 
 // A marked field's description for screen readers, the correction message, the About box, a
