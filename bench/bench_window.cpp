@@ -93,6 +93,10 @@ BENCHMARK_CAPTURE(BM_StartUpForm1, English, QLocale::English, QLocale::UnitedSta
 BENCHMARK_CAPTURE(BM_StartUpForm1, German, QLocale::German, QLocale::Germany, {"de-DE"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+// Right to left start-up also mirrors the design.
+BENCHMARK_CAPTURE(BM_StartUpForm1, Arabic, QLocale::Arabic, QLocale::Egypt, {"ar-EG"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 BENCHMARK(BM_KeystrokeRecalculation)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)

@@ -2,10 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a layer includes what it must not.
 
-The calculation, the number services, the service interfaces, the links and the choice of
-language are written on Qt Core alone, so they run and are tested without a window system. Qt's
-include folders are shared by every target, so the compiler would accept a Gui or Widgets header
-there; this check does not.
+The calculation, the number services, the service interfaces and the links are written on Qt
+Core alone, so they run and are tested without a window system. Qt's include folders are shared
+by every target, so the compiler would accept a Gui or Widgets header there; this check does not.
 It also keeps each layer's own includes pointing down, never sideways or up.
 
 Usage: check_layering.py SOURCE_ROOT QT_INCLUDE_DIR...
@@ -20,7 +19,6 @@ LAYERS = {
     "platform/services": ["platform/services/", "platform/numbers/"],
     "calc": ["calc/", "platform/numbers/"],
     "links": ["links/", "platform/services/", "platform/numbers/", "product_info.h"],
-    "translations": ["translations/"],
 }
 WINDOW_MODULES = ("QtGui", "QtWidgets", "QtOpenGL", "QtOpenGLWidgets", "QtPrintSupport")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)

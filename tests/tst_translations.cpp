@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_room.h"
-#include "translations/interface_language.h"
+#include "ui/interface_language.h"
 #include "ui/link_label.h"
 #include "window_under_test.h"
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QImage>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +14,22 @@
 #include <QTest>
 
 #include <tuple>
+
+namespace {
+
+// The rightmost column of the area where the picture differs from the background; -1 if none.
+int inkRight(const QImage &picture, const QRect &area, const QColor &background)
+{
+    for (int x = area.right(); x >= area.left(); --x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (picture.pixelColor(x, y) != background)
+                return x;
+        }
+    }
+    return -1;
+}
+
+} // namespace
 
 class TestTranslations : public QObject
 {
@@ -24,6 +41,8 @@ private Q_SLOTS:
     void everyLanguageIsBuiltIn();
     void windowShowsEveryTextInFull_data();
     void windowShowsEveryTextInFull();
+    void windowIsMirroredRightToLeft_data();
+    void windowIsMirroredRightToLeft();
     void messagesSpeakGermanWithGermanNumbers();
 };
 
@@ -99,7 +118,7 @@ void TestTranslations::windowShowsEveryTextInFull()
     QMenuBar *menuBar = window.form.menuBar();
     for (QAction *action : menuBar->actions()) {
         const QRect place = menuBar->actionGeometry(action);
-        QVERIFY2(!place.isEmpty() && place.right() < menuBar->width() &&
+        QVERIFY2(!place.isEmpty() && menuBar->rect().contains(place) &&
                      menuBar->fontMetrics().horizontalAdvance(action->text()) <= place.width(),
                  qPrintable(action->text()));
     }
@@ -110,6 +129,55 @@ void TestTranslations::windowShowsEveryTextInFull()
              qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
     qInfo("%s: widest caption \"%s\" (%d px), window %d x %d", qPrintable(uiLanguage),
           qPrintable(widest), widestNeed, size.width(), size.height());
+}
+
+void TestTranslations::windowIsMirroredRightToLeft_data()
+{
+    QTest::addColumn<QString>("uiLanguage");
+
+    bool any = false;
+    for (const QString &language : InterfaceLanguage::available()) {
+        if (QLocale(language).textDirection() == Qt::RightToLeft) {
+            QTest::newRow(qPrintable(language)) << QString(language).replace(u'_', u'-');
+            any = true;
+        }
+    }
+    if (!any)
+        QSKIP("no language written right to left is built in");
+}
+
+// Right to left the window reads as in a mirror: every caption ends near the window's right
+// edge, each field stands left of its caption with its number kept to the right, the calc
+// button is on the left and the menu bar starts from the right.
+void TestTranslations::windowIsMirroredRightToLeft()
+{
+    QFETCH(QString, uiLanguage);
+
+    WindowUnderTest window(QLocale(QLocale::English, QLocale::UnitedStates), {uiLanguage});
+    QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+    QWidget *client = window.form.centralWidget();
+    const QImage picture = client->grab().toImage();
+    const int width = client->width();
+    const int nearEdge = width / 20;
+
+    for (const QLabel *label : client->findChildren<QLabel *>()) {
+        const QRect place = label->geometry();
+        const int ink = inkRight(picture, place, client->palette().color(QPalette::Window));
+        QVERIFY2(width - place.right() <= nearEdge && place.right() - ink <= nearEdge,
+                 qPrintable(label->text()));
+        const auto *field = qobject_cast<const QLineEdit *>(label->buddy());
+        if (!field)
+            continue;
+        QVERIFY2(field->geometry().right() < place.left(), qPrintable(field->objectName()));
+        const QRect room = roomForText(field).translated(field->pos());
+        const int digits = inkRight(picture, room, field->palette().color(QPalette::Base));
+        QVERIFY2(field->text().isEmpty() || room.right() - digits <= nearEdge,
+                 qPrintable(field->objectName()));
+    }
+    QVERIFY(window.child<QPushButton>("Command1")->geometry().right() < width / 2);
+
+    const QMenuBar *menuBar = window.form.menuBar();
+    QVERIFY(menuBar->actionGeometry(menuBar->actions().constFirst()).left() > menuBar->width() / 2);
 }
 
 // A marked field's description for screen readers, the correction message, the About box, a

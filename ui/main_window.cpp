@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -88,6 +89,29 @@ QSize scaled(const QSize &twips, double pixelsPerTwip)
 double ratio(int need, double room)
 {
     return room > 0 ? need / room : 1.0;
+}
+
+// The width the menu bar needs for all its commands. Qt measures a right-to-left menu bar only
+// within the width it already has; left to right the same commands need the same room.
+int neededWidth(QMenuBar *menuBar)
+{
+    if (!menuBar->isRightToLeft())
+        return menuBar->sizeHint().width();
+    menuBar->setLayoutDirection(Qt::LeftToRight);
+    const int width = menuBar->sizeHint().width();
+    menuBar->unsetLayoutDirection();
+    return width;
+}
+
+// Right to left, captions and the fields' texts keep to the right whatever their own direction:
+// a number still reads left to right, but stands where the language's texts begin.
+void alignToTheRight(QWidget *control)
+{
+    constexpr Qt::Alignment right = Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter;
+    if (auto *label = qobject_cast<QLabel *>(control))
+        label->setAlignment(right);
+    else if (auto *field = qobject_cast<QLineEdit *>(control))
+        field->setAlignment(right);
 }
 
 } // namespace
@@ -185,13 +209,20 @@ void Form1::applyGeometry()
                            ratio(need.height(), design.twips.height() * pixelsPerTwip)});
     }
     menuBar()->ensurePolished();
-    factor = std::max(factor, ratio(menuBar()->sizeHint().width(),
+    factor = std::max(factor, ratio(neededWidth(menuBar()),
                                     WindowDesign::ClientAreaTwips.width() * pixelsPerTwip));
 
     const double scale = pixelsPerTwip * factor;
-    for (std::size_t i = 0; i < m_controls.size(); ++i)
-        m_controls[i]->setGeometry(scaled(WindowDesign::Controls[i].twips, scale));
-    centralWidget()->setFixedSize(scaled(WindowDesign::ClientAreaTwips, scale));
+    const QRect clientArea(QPoint(), scaled(WindowDesign::ClientAreaTwips, scale));
+    // Right to left the design is applied as in a mirror: labels on the right, fields and the
+    // button on the left, every margin on the other side.
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        m_controls[i]->setGeometry(QStyle::visualRect(
+            layoutDirection(), clientArea, scaled(WindowDesign::Controls[i].twips, scale)));
+        if (isRightToLeft())
+            alignToTheRight(m_controls[i]);
+    }
+    centralWidget()->setFixedSize(clientArea.size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -2,7 +2,7 @@
 #include "ui/startup.h"
 
 #include "product_info.h"
-#include "translations/interface_language.h"
+#include "ui/interface_language.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "translations/interface_language.h"
+#include "ui/interface_language.h"
 
 #include <QCoreApplication>
 #include <QDir>

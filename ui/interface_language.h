@@ -9,7 +9,8 @@
 // The language the program speaks: the first of the user's interface languages it has a
 // translation for, or English, the language its texts are written in. While an object of this
 // class lives, the program's translation and Qt's own (the "OK" and "Cancel" of its message
-// boxes) are installed; they go with it.
+// boxes) are installed; they go with it. Qt's translation of a language written right to left
+// turns the application's layout direction with it, so the windows made meanwhile are mirrored.
 class InterfaceLanguage : public QObject
 {
 public:
