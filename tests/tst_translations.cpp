@@ -56,7 +56,9 @@ void TestTranslations::firstLanguageWithATranslationWins_data()
     QTest::newRow("Austrian German takes German") << QStringList{"de-AT"} << "de";
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
     QTest::newRow("Portugal's Portuguese is not Brazil's") << QStringList{"pt-PT", "pt"} << "";
-    QTest::newRow("past an untranslated language") << QStringList{"ja-JP", "nl-NL"} << "nl";
+    QTest::newRow("Hong Kong reads traditional Chinese") << QStringList{"zh-HK"} << "zh_TW";
+    QTest::newRow("Singapore reads simplified Chinese") << QStringList{"zh-SG"} << "zh_CN";
+    QTest::newRow("past an untranslated language") << QStringList{"sv-SE", "nl-NL"} << "nl";
     QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << "";
     QTest::newRow("British English first") << QStringList{"en-GB", "fr-FR"} << "";
     QTest::newRow("no language") << QStringList{} << "";

@@ -23,6 +23,17 @@ QString languageAlone(const QString &name)
     return name.section(u'_', 0, 0);
 }
 
+// Chinese is translated once per script, not per country: Hong Kong and Macau read the
+// traditional characters of Taiwan, Singapore the simplified ones of the mainland.
+QString byScript(const QString &uiLanguage)
+{
+    const QLocale locale(uiLanguage);
+    if (locale.language() != QLocale::Chinese)
+        return {};
+    return locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh_TW")
+                                                            : QStringLiteral("zh_CN");
+}
+
 } // namespace
 
 InterfaceLanguage::InterfaceLanguage(const QStringList &uiLanguages, QObject *parent)
@@ -55,7 +66,7 @@ QString InterfaceLanguage::choose(const QStringList &uiLanguages, const QStringL
         if (QLocale(uiLanguage).language() == QLocale::English)
             return {};
         const QString name = QString(uiLanguage).replace(u'-', u'_');
-        for (const QString &candidate : {name, languageAlone(name)}) {
+        for (const QString &candidate : {name, languageAlone(name), byScript(uiLanguage)}) {
             if (available.contains(candidate))
                 return candidate;
         }
