@@ -31,7 +31,7 @@ PACKAGE = "varneltosk"
 EXECUTABLE = "varneltosk"
 APP_ID = "example.velmora.VarnelTosk"
 # What this machine can vary. Left out: user_group, which needs spare user accounts and sudo
-# rules; domain_host, which needs a UTS namespace; fileordering, which needs disorderfs (FUSE).
+# rules for them; fileordering, which needs disorderfs (FUSE); domain_host, not tried yet.
 VARIATIONS = ("environment", "build_path", "kernel", "aslr", "num_cpus", "time", "home",
               "locales", "exec_path", "timezone", "umask")
 # reprotest's own builds leave the tests out (the first build ran them) and use both cores.
