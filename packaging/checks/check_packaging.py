@@ -5,24 +5,20 @@
   icons      the icon files are what scripts/make-icons draws, in the sizes and depths file(1) reads
   resource   the Windows resource script compiles with windres, and windres reads back exactly the
              expected version information and a 32 x 32, 256-colour icon
-  install    `cmake --install` gives exactly the expected files, and they name each other right
-  build-deb  CPack makes the one .deb, for the two checks below
-  deb        the .deb's control data, its Depends against the libraries the program links, and
-             its files, which must be those of `cmake --install`
-  lintian    lintian finds no error and no warning in the .deb
+  changelog  the Debian changelog, as dpkg-parsechangelog reads it, has the releases of
+             CHANGELOG.md, newest first, each dated on its day and listing the same changes
 """
 
 import argparse
-import configparser
+import datetime
 import difflib
+import email.utils
 import filecmp
-import os
 import pathlib
 import re
 import shutil
 import subprocess
 import sys
-import xml.etree.ElementTree as ElementTree
 
 # The release, written out here rather than taken from the build, so that a wrong version in
 # CMake fails the checks. Change both with each release.
@@ -87,10 +83,6 @@ def describe(path):
     return run("file", "--brief", str(path)).strip()
 
 
-def files_under(folder):
-    return {str(p.relative_to(folder)) for p in folder.rglob("*") if not p.is_dir()}
-
-
 def check_icons(args):
     icons = pathlib.Path(args.icons)
     wanted = {
@@ -132,150 +124,64 @@ def check_resource(args):
            "the icon group is not one 32 x 32, 256-colour image")
 
 
-def check_tree(prefix, args):
-    """Checks an installed tree; prefix is the folder that holds bin/ and share/."""
-    app_id = args.app_id
-    icons = {size: f"share/icons/hicolor/{size}x{size}/apps/{app_id}.png" for size in (32, 256)}
-    wanted = {
-        f"bin/{args.executable}",
-        f"share/applications/{app_id}.desktop",
-        f"share/metainfo/{app_id}.metainfo.xml",
-        f"share/man/man1/{args.executable}.1.gz",
-        f"share/doc/{args.package}/copyright",
-        f"share/doc/{args.package}/changelog.gz",
-        *icons.values(),
-    }
-    present = files_under(prefix)
-    expect(present == wanted, f"{prefix} holds extra {sorted(present - wanted)}, "
-                              f"lacks {sorted(wanted - present)}")
-    for size, icon in icons.items():
-        if (prefix / icon).is_file():
-            expect(f", {size} x {size}," in describe(prefix / icon),
-                   f"{icon} is not {size} x {size}: {describe(prefix / icon)}")
-    desktop_path = prefix / f"share/applications/{app_id}.desktop"
-    metainfo_path = prefix / f"share/metainfo/{app_id}.metainfo.xml"
-    if not (desktop_path.is_file() and metainfo_path.is_file()):
-        return
-
-    desktop = configparser.ConfigParser(interpolation=None, delimiters=("=",))
-    desktop.optionxform = str
-    desktop.read(desktop_path, encoding="utf-8")
-    entry = desktop["Desktop Entry"]
-    # Exec is looked up on PATH, so it must be a bare name installed in the prefix's bin/.
-    program = entry.get("Exec", "").split(" ")[0]
-    executable = prefix / "bin" / program
-    expect(program and "/" not in program and os.access(executable, os.X_OK),
-           f"desktop Exec {entry.get('Exec')!r} names no executable in {prefix / 'bin'}")
-    expect(entry.get("Icon") == app_id, f"desktop Icon is {entry.get('Icon')!r}, not {app_id}")
-    if executable.is_file() and (prefix / icons[32]).is_file():
-        # Qt's resource compiler stores an already compressed PNG as it is, so the window icon
-        # shows up in the executable byte for byte.
-        expect((prefix / icons[32]).read_bytes() in executable.read_bytes(),
-               f"{executable} does not carry {icons[32]} as its window icon")
-
-    component = ElementTree.parse(metainfo_path).getroot()
-    expect(component.findtext("id") == app_id, f"metainfo id is {component.findtext('id')!r}")
-    expect(component.findtext("launchable[@type='desktop-id']") == desktop_path.name,
-           "metainfo launchable does not name the installed desktop file")
-    expect(component.findtext("provides/binary") == program,
-           f"metainfo provides binary {component.findtext('provides/binary')!r}, "
-           f"but the desktop file runs {program!r}")
-    release = component.find("releases/release")
-    expect(release is not None and release.get("version") == RELEASE,
-           f"metainfo release is not {RELEASE}")
+def release_notes(path):
+    """[(version, day, [change, ...])] of CHANGELOG.md: "## VERSION (YYYY-MM-DD)" opens a release,
+    "- " a change, which may run on over indented lines."""
+    releases = []
+    for line in pathlib.Path(path).read_text(encoding="utf-8").splitlines():
+        heading = re.match(r"## +(\S+) +\((\d{4}-\d{2}-\d{2})\)", line)
+        if heading:
+            releases.append((heading[1], heading[2], []))
+        elif releases and line.startswith("- "):
+            releases[-1][2].append(line[2:].strip())
+        elif releases and releases[-1][2] and line.startswith(" ") and line.strip():
+            releases[-1][2][-1] += " " + line.strip()
+    return releases
 
 
-def cmake_install(args, prefix):
-    run(args.cmake, "--install", args.build, "--prefix", str(fresh(prefix)))
-    return prefix
+def debian_releases(path):
+    """The same list, as dpkg-parsechangelog reads the Debian changelog."""
+    parsed = run("dpkg-parsechangelog", "--file", path, "--all", "--format", "rfc822")
+    releases = []
+    for entry in filter(str.strip, parsed.split("\n\n")):
+        fields = dict(re.findall(r"^(\S+): ?(.*(?:\n .*)*)", entry, re.MULTILINE))
+        day = email.utils.parsedate_to_datetime(fields["Date"]).astimezone(datetime.timezone.utc)
+        changes = []
+        for line in fields["Changes"].splitlines()[1:]:
+            text = line.strip()
+            if text.startswith("* "):
+                changes.append(text[2:])
+            elif changes and text not in ("", "."):
+                changes[-1] += " " + text
+        releases.append((fields["Version"], day.date().isoformat(), changes))
+    return releases
 
 
-def check_install(args):
-    check_tree(cmake_install(args, pathlib.Path(args.work) / "prefix"), args)
-
-
-def the_deb(work):
-    debs = list((work / "cpack").glob("*.deb"))
-    if len(debs) != 1:
-        sys.exit(f"FAIL: CPack made {[deb.name for deb in debs]}, not one .deb")
-    return debs[0]
-
-
-def build_deb(args):
-    output = fresh(pathlib.Path(args.work)) / "cpack"
-    run(args.cpack, "-G", "DEB", "--config", args.config, "-B", str(output))
-    print(run("dpkg-deb", "--info", str(the_deb(output.parent))))
-
-
-def owners(library):
-    """The installed Debian packages that ship this library (dpkg may record /lib or /usr/lib)."""
-    packages = set()
-    found = run("dpkg", "-S", f"*/{os.path.basename(library)}", check=False).stdout
-    for line in found.splitlines():
-        names, _, path = line.partition(": ")
-        if path.removeprefix("/usr") == library.removeprefix("/usr"):
-            packages |= {name.split(":")[0].strip() for name in names.split(",")}
-    return packages
-
-
-def check_deb(args):
-    work = pathlib.Path(args.work)
-    deb = the_deb(work)
-    architecture = run("dpkg", "--print-architecture").strip()
-    expect(deb.name == f"{args.package}_{RELEASE}_{architecture}.deb", f"the .deb is {deb.name}")
-    fields = dict(zip(("Package", "Version", "Architecture", "Depends"),
-                      run("dpkg-deb", "--showformat=${Package}\n${Version}\n${Architecture}\n"
-                          "${Depends}", "--show", str(deb)).split("\n")))
-    expect(fields["Package"] == args.package, f"Package is {fields['Package']!r}")
-    expect(fields["Version"] == RELEASE, f"Version is {fields['Version']!r}, not {RELEASE}")
-    expect(fields["Architecture"] == architecture, f"Architecture is {fields['Architecture']!r}")
-    depends = set(re.findall(r"(?:^|[,|]\s*)([a-z0-9][a-z0-9.+-]+)", fields["Depends"]))
-    # The xcb platform plugin is loaded at run time, so no library link asks for it.
-    expect("qt6-qpa-plugins" in depends, "Depends lacks qt6-qpa-plugins")
-
-    root = fresh(work / "root")
-    run("dpkg-deb", "--extract", str(deb), str(root))
-    check_tree(root / "usr", args)
-    program = root / "usr/bin" / args.executable
-    if program.is_file():
-        needed = re.findall(r"^\s*NEEDED\s+(\S+)", run("objdump", "-p", str(program)), re.M)
-        expect(any(name.startswith("libQt6") for name in needed), f"{program} links no Qt")
-        loaded = dict(re.findall(r"^\s*(\S+) => (/\S+)", run("ldd", str(program)), re.M))
-        for name in needed:
-            expect(owners(loaded.get(name, name)) & depends,
-                   f"{program} needs {name}, whose package Depends does not name")
-
-    prefix = cmake_install(args, work / "prefix")
-    installed, packaged = files_under(prefix), files_under(root / "usr")
-    expect(installed == packaged, f"cmake --install and the .deb differ: only installed "
-                                  f"{sorted(installed - packaged)}, only packaged "
-                                  f"{sorted(packaged - installed)}")
-    for path in installed & packaged - {f"bin/{args.executable}"}:
-        expect(filecmp.cmp(prefix / path, root / "usr" / path, shallow=False),
-               f"{path} differs between cmake --install and the .deb")
-
-
-def check_lintian(args):
-    deb = the_deb(pathlib.Path(args.work))
-    result = run("lintian", "--fail-on", "error,warning", "--display-info", "--show-overrides",
-                 str(deb), check=False)
-    print(f"lintian {deb.name}:\n{result.stdout}{result.stderr}", end="")
-    expect(result.returncode == 0, f"lintian finds errors or warnings in {deb.name}")
+def check_changelog(args):
+    wanted = release_notes(args.release_notes)
+    found = debian_releases(args.changelog)
+    expect(wanted, f"{args.release_notes} holds no release heading \"## VERSION (YYYY-MM-DD)\"")
+    expect([r[:2] for r in found] == [r[:2] for r in wanted],
+           f"{args.changelog} has the releases {[r[:2] for r in found]}, "
+           f"but {args.release_notes} {[r[:2] for r in wanted]}")
+    for (version, _, written), (_, _, packaged) in zip(wanted, found):
+        difference = "".join(difflib.unified_diff([c + "\n" for c in written],
+                                                  [c + "\n" for c in packaged],
+                                                  args.release_notes, args.changelog))
+        expect(not difference, f"the changes of {version} differ:\n{difference}")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("check", choices=("icons", "resource", "install", "build-deb", "deb",
-                                          "lintian"))
+    parser.add_argument("check", choices=("icons", "resource", "changelog"))
     parser.add_argument("--work", required=True, help="a scratch folder")
     for option in ("--icons", "--make-icons", "--windres", "--rc", "--maker", "--product",
-                   "--cmake", "--build", "--cpack", "--config", "--app-id", "--executable",
-                   "--package"):
+                   "--release-notes", "--changelog"):
         parser.add_argument(option)
     args = parser.parse_args()
-    {"icons": check_icons, "resource": check_resource, "install": check_install,
-     "build-deb": build_deb, "deb": check_deb, "lintian": check_lintian}[args.check](args)
+    {"icons": check_icons, "resource": check_resource,
+     "changelog": check_changelog}[args.check](args)
     for failure in failures:
         print(f"FAIL: {failure}")
     if not failures:
