@@ -7,6 +7,10 @@ find_program(VARNELTOSK_WINE wine REQUIRED)
 
 # One executable each, with libstdc++, libgcc and winpthread linked in; stripped in release.
 add_link_options(-static $<$<CONFIG:Release,MinSizeRel>:-s>)
+# A function with an array on its stack checks a guard value before it returns, and stops the
+# program when a write beyond the array has changed it (libssp, linked in statically).
+add_compile_options(-fstack-protector-strong)
+add_link_options(-fstack-protector-strong)
 
 set(VARNELTOSK_WINE_STATE ${PROJECT_BINARY_DIR}/wine)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/cmake/wine-run ${VARNELTOSK_WINE_STATE})

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the linked Windows executable back with Debian's PE reader (pefile): a 64-bit GUI
-program that imports only DLLs Windows itself provides, carrying the program's icon and the
-version information that Explorer's Properties > Details tab shows.
+program that imports only DLLs Windows itself provides, carrying the program's icon, the
+version information that Explorer's Properties > Details tab shows and the application manifest
+Windows reads on starting it, dated at the release, placed anywhere in memory, its data never
+run as code, and its functions guarded against overwriting their stack.
 
 The expected values are written out here, as a Windows user would read them, rather than taken
 from the build's own variables.
@@ -13,6 +15,7 @@ Usage: check_windows_executable.py EXE ICO
 import pathlib
 import struct
 import sys
+import xml.etree.ElementTree as ElementTree
 
 import pefile
 
@@ -28,6 +31,41 @@ STRINGS = {
     "OriginalFilename": "VarnelTosk.exe",
 }
 TRANSLATION = "0x0409 0x04b0"  # US English, Unicode (1200)
+# Noon UTC on the release's date in CHANGELOG.md, 2026-12-08: the PE header's time stamp.
+TIME_STAMP = 1796731200
+# Relocatable to any address, also above 4 GiB, with no code run from its data.
+DLL_CHARACTERISTICS = ("IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE",
+                       "IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA",
+                       "IMAGE_DLLCHARACTERISTICS_NX_COMPAT")
+# Printed by libssp's __stack_chk_fail, which is linked in only when code built with the stack
+# protector calls it: a stripped, statically linked executable shows it no other way.
+STACK_PROTECTOR = b"*** stack smashing detected ***"
+
+RT_MANIFEST = 24
+NAMESPACES = {
+    "v1": "urn:schemas-microsoft-com:asm.v1",
+    "v3": "urn:schemas-microsoft-com:asm.v3",
+    "compatibility": "urn:schemas-microsoft-com:compatibility.v1",
+    "settings2005": "http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+    "settings2016": "http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+}
+EXECUTION_LEVEL = {"level": "asInvoker", "uiAccess": "false"}
+SUPPORTED_OS = {
+    "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  # Windows 7
+    "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  # Windows 8
+    "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  # Windows 8.1
+    "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  # Windows 10 and 11
+}
+DPI_AWARENESS = "PerMonitorV2"
+DPI_AWARE = "true/pm"  # read by the Windows versions before 10 1607
+COMMON_CONTROLS = {
+    "type": "win32",
+    "name": "Microsoft.Windows.Common-Controls",
+    "version": "6.0.0.0",
+    "processorArchitecture": "*",
+    "publicKeyToken": "6595b64144ccf1df",
+    "language": "*",
+}
 # Windows' own DLLs, as Wine provides them under the same names.
 SYSTEM_DLLS = pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows")
 
@@ -64,6 +102,33 @@ def resources(pe, kind):
     return found
 
 
+def check_manifest(manifests, expect):
+    expect(list(manifests) == [1], f"manifest resources {list(manifests)}, not one named 1")
+    if 1 not in manifests:
+        return
+    try:
+        root = ElementTree.fromstring(manifests[1])
+    except ElementTree.ParseError as error:
+        expect(False, f"the manifest is no XML: {error}")
+        return
+    privileges = "v3:trustInfo/v3:security/v3:requestedPrivileges/v3:requestedExecutionLevel"
+    level = root.find(privileges, NAMESPACES)
+    expect(level is not None and level.attrib == EXECUTION_LEVEL,
+           f"the execution level is {None if level is None else level.attrib}")
+    systems = {e.get("Id") for e in root.iterfind(
+        "compatibility:compatibility/compatibility:application/compatibility:supportedOS",
+        NAMESPACES)}
+    expect(systems == SUPPORTED_OS, f"the supported Windows versions are {sorted(systems)}")
+    settings = "v3:application/v3:windowsSettings/"
+    awareness = root.findtext(settings + "settings2016:dpiAwareness", None, NAMESPACES)
+    aware = root.findtext(settings + "settings2005:dpiAware", None, NAMESPACES)
+    expect((awareness, aware) == (DPI_AWARENESS, DPI_AWARE),
+           f"dpiAwareness is {awareness!r} and dpiAware {aware!r}")
+    dependencies = [e.attrib for e in root.iterfind(
+        "v1:dependency/v1:dependentAssembly/v1:assemblyIdentity", NAMESPACES)]
+    expect(dependencies == [COMMON_CONTROLS], f"the manifest depends on {dependencies}")
+
+
 def main():
     exe, ico = sys.argv[1], sys.argv[2]
     failures = []
@@ -77,6 +142,16 @@ def main():
            f"machine is {pe.FILE_HEADER.Machine:#x}, not x86-64")
     expect(pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
            f"subsystem is {pe.OPTIONAL_HEADER.Subsystem}, not the Windows GUI")
+
+    expect(pe.FILE_HEADER.TimeDateStamp == TIME_STAMP,
+           f"the time stamp is {pe.FILE_HEADER.TimeDateStamp}, not {TIME_STAMP}")
+    for name in DLL_CHARACTERISTICS:
+        expect(pe.OPTIONAL_HEADER.DllCharacteristics & pefile.DLL_CHARACTERISTICS[name],
+               f"{name} is not set")
+    relocations = [section for section in pe.sections
+                   if section.Name.rstrip(b"\0") == b".reloc" and section.SizeOfRawData]
+    expect(relocations, "no .reloc section: Windows cannot move the program in memory")
+    expect(STACK_PROTECTOR in pathlib.Path(exe).read_bytes(), "no stack protector is linked in")
 
     imports = sorted(entry.dll.decode() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []))
     system = {path.name.lower() for path in SYSTEM_DLLS.glob("*.dll")}
@@ -116,10 +191,13 @@ def main():
         expect(images == expected,
                f"the icon's images are not those of {ico}")
 
+    check_manifest(resources(pe, RT_MANIFEST), expect)
+
     for failure in failures:
         print(f"FAIL: {failure}")
     if not failures:
-        print(f"{exe}: GUI x86-64, imports {', '.join(imports)}; version and icon as expected")
+        print(f"{exe}: GUI x86-64, imports {', '.join(imports)}; version, icon, manifest, "
+              "time stamp and hardening as expected")
     return 1 if failures else 0
 
 
