@@ -27,13 +27,15 @@
 
 namespace {
 
-const LinkDesign &linkOfControl(QStringView objectName)
+constexpr bool sameName(QStringView a, QStringView b)
 {
-    for (const LinkDesign &link : Links) {
-        if (link.objectName == objectName)
-            return link;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
     }
-    qFatal("no link for %s", qPrintable(objectName.toString()));
+    return true;
 }
 
 QString translatedCaption(const ControlDesign &design)
@@ -65,7 +67,7 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
         break;
     }
     case ControlKind::LinkLabel:
-        control = new LinkLabel(linkCaption(linkOfControl(design.name)), parent);
+        control = new LinkLabel(linkCaption(*linkOf(design.name)), parent);
         break;
     }
     control->setObjectName(design.name.toString());
@@ -124,8 +126,8 @@ void Form1::createControls()
     Label1 = control<QLabel>(u"Label1");
     for (int i = 0; i < int(Label2.size()); ++i)
         Label2[std::size_t(i)] = control<QLabel>(u"Label2", i);
-    Label3 = control<LinkLabel>(u"Label3", 0);
-    Label4 = control<LinkLabel>(u"Label4", 1);
+    Label3 = control<LinkLabel>(u"Label3");
+    Label4 = control<LinkLabel>(u"Label4");
     Text1 = control<QLineEdit>(u"Text1");
     Text2 = control<QLineEdit>(u"Text2");
     Text3 = control<QLineEdit>(u"Text3");
@@ -224,11 +226,45 @@ void Form1::connectHandlers()
     // activated is the user's choice only; selecting by code runs nothing.
     connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
     connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
-    connectHandler(Label3, &LinkLabel::clicked, [](Form1 *form) { form->Label3_Click(0); });
-    connectHandler(Label4, &LinkLabel::clicked, [](Form1 *form) { form->Label4_Click(1); });
-    connectHandler(OnlineCalc, &QAction::triggered, &Form1::OnlineCalc_Click);
-    connectHandler(Terms, &QAction::triggered, &Form1::Terms_Click);
-    connectHandler(About, &QAction::triggered, &Form1::About_Click);
+    connectLinks();
+}
+
+constexpr std::array<Form1::NamedLinkHandler, Links.size()> Form1::linkHandlers()
+{
+    return {{
+        {u"Label3", &Form1::Label3_Click},
+        {u"Label4", &Form1::Label4_Click},
+        {u"OnlineCalc", &Form1::OnlineCalc_Click},
+        {u"Terms", &Form1::Terms_Click},
+        {u"About", &Form1::About_Click},
+    }};
+}
+
+// Each row's control or command runs the handler of its name with that row.
+void Form1::connectLinks()
+{
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < Links.size(); ++i) {
+                if (!sameName(Links[i].objectName, linkHandlers()[i].objectName))
+                    return false;
+            }
+            return true;
+        }(),
+        "every link table row needs the handler of its name, in the same order");
+
+    for (std::size_t i = 0; i < Links.size(); ++i) {
+        const LinkDesign &link = Links[i];
+        const auto open = [&link, handler = linkHandlers()[i].handler](Form1 *form) {
+            (form->*handler)(link);
+        };
+        if (link.place == LinkPlace::Label) {
+            connectHandler(control<LinkLabel>(link.objectName), &LinkLabel::clicked, open);
+        } else {
+            const QString name = link.objectName.toString();
+            connectHandler(menuBar()->findChild<QAction *>(name), &QAction::triggered, open);
+        }
+    }
 }
 
 template <typename Control> Control *Form1::control(QStringView name, int index) const
@@ -286,28 +322,29 @@ void Form1::Command1_Click()
     }
 }
 
-void Form1::Label3_Click(int /*index*/)
+void Form1::Label3_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::MakerName));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::Label4_Click(int /*index*/)
+void Form1::Label4_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::DiscountedMortgage));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::OnlineCalc_Click()
+void Form1::OnlineCalc_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::OnlineCalc));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::Terms_Click()
+void Form1::Terms_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::TermsOfUse));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::About_Click()
+// The About command's row holds the home page that the box offers.
+void Form1::About_Click(const LinkDesign &link)
 {
     if (AboutBox::askToBrowse(m_messages))
-        OpenBrowser(LinkUrl(Link::AboutHomePage));
+        OpenBrowser(linkUrl(link));
 }
