@@ -91,6 +91,7 @@ private Q_SLOTS:
     void megabytePasteIsJudgedQuickly_data();
     void megabytePasteIsJudgedQuickly();
     void errorsAreReportedOnceEachAndTheWindowGoesOn();
+    void undoReachesBackAThousandEdits();
 
 private:
     template <typename T> T *child(const QString &name) const
@@ -467,6 +468,23 @@ void TestMainWindow::errorsAreReportedOnceEachAndTheWindowGoesOn()
     typeOver("Text3", "25");
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
     QCOMPARE(m_window->messages.shown.size(), 2);
+}
+
+void TestMainWindow::undoReachesBackAThousandEdits()
+{
+    QLineEdit *term = field("Text3");
+    term->setFocus();
+    term->end(false);
+    for (int i = 0; i < 1200; ++i) {
+        QTest::keyClick(term, i % 2 ? Qt::Key_5 : Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(term->text(), QStringLiteral("25"));
+    int undone = 0;
+    for (; term->isUndoAvailable(); ++undone)
+        term->undo();
+    QCOMPARE(undone, 200);
+    QCOMPARE(term->text(), QStringLiteral("25"));
 }
 
 QTEST_MAIN(TestMainWindow)

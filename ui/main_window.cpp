@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -87,6 +88,27 @@ QSize scaled(const QSize &twips, double pixelsPerTwip)
     return scaled(QRect(QPoint(), twips), pixelsPerTwip).size();
 }
 
+// A line edit keeps every edit for undo until its whole text is replaced: some 15 bytes a
+// keystroke, without bound over a long session. Once the user has made this many edits in a
+// field, its history is dropped (after the keystroke, keeping text and cursor), so undo reaches
+// back at most that far and memory stays flat.
+constexpr int UndoEdits = 1000;
+
+void limitUndoHistory(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, edits = 0]() mutable {
+        if (++edits < UndoEdits)
+            return;
+        edits = 0;
+        QTimer::singleShot(0, edit, [edit] {
+            const int cursor = edit->cursorPosition();
+            // The same text: nothing changes and nothing recalculates, only the history goes.
+            edit->setText(edit->text());
+            edit->setCursorPosition(cursor);
+        });
+    });
+}
+
 double ratio(int need, double room)
 {
     return room > 0 ? need / room : 1.0;
@@ -109,6 +131,8 @@ Form1::Form1(FormServices services, QWidget *parent)
     applyGeometry();
     applyTabOrder();
     Text1->setFocus();
+    for (QLineEdit *field : {Text1, Text2, Text3, Text4})
+        limitUndoHistory(field);
 
     m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
     // Connected only now that every control holds its initial text, so building the window
