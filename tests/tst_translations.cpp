@@ -90,9 +90,9 @@ void TestTranslations::windowShowsEveryTextInFull_data()
         QTest::newRow(qPrintable(language)) << QString(language).replace(u'_', u'-');
 }
 
-// Every caption, list entry, button text and menu command is shown whole, measured with the
-// font's metrics against the room each control gives its text, and the window that holds them
-// still fits an old 1024 x 768 screen.
+// Every caption, field text, list entry, button text and menu command is shown whole, measured
+// with the font's metrics against the room each control gives its text, inside a window that
+// keeps the design's proportions and still fits an old 1024 x 768 screen.
 void TestTranslations::windowShowsEveryTextInFull()
 {
     QFETCH(QString, uiLanguage);
@@ -107,9 +107,10 @@ void TestTranslations::windowShowsEveryTextInFull()
 
     QString widest;
     int widestNeed = 0;
-    for (QWidget *control : window.form.centralWidget()->findChildren<QWidget *>()) {
-        if (qobject_cast<QLineEdit *>(control))
-            continue;
+    const QList<QWidget *> controls = window.form.centralWidget()->findChildren<QWidget *>();
+    QCOMPARE(controls.size(), 13);
+    for (QWidget *control : controls) {
+        QVERIFY(window.form.centralWidget()->rect().contains(control->geometry()));
         const int needed = textNeed(control).width();
         if (const auto *label = qobject_cast<QLabel *>(control); label && needed > widestNeed)
             std::tie(widest, widestNeed) = std::pair(label->text(), needed);
@@ -124,6 +125,17 @@ void TestTranslations::windowShowsEveryTextInFull()
                      menuBar->fontMetrics().horizontalAdvance(action->text()) <= place.width(),
                  qPrintable(action->text()));
     }
+
+    // One factor for the whole design keeps its proportions: the client area is 4104 x 2676
+    // twips, and the fields start 2520 twips from the window's leading edge (the right one when
+    // the language is written right to left).
+    const QSize client = window.form.centralWidget()->size();
+    QVERIFY(qAbs(double(client.width()) / client.height() - 4104.0 / 2676.0) < 0.01);
+    const QRect field = window.field("Text1")->geometry();
+    const int fieldStart =
+        window.form.isRightToLeft() ? client.width() - field.x() - field.width() : field.x();
+    QVERIFY(qAbs(double(fieldStart) / client.width() - 2520.0 / 4104.0) < 0.01);
+    QCOMPARE(window.form.minimumSize(), window.form.maximumSize());
 
     QCOMPARE(window.form.screen()->logicalDotsPerInch(), 96.0);
     const QSize size = window.form.frameGeometry().size();

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -28,13 +29,15 @@
 
 namespace {
 
-const LinkDesign &linkOfControl(QStringView objectName)
+constexpr bool sameName(QStringView a, QStringView b)
 {
-    for (const LinkDesign &link : Links) {
-        if (link.objectName == objectName)
-            return link;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
     }
-    qFatal("no link for %s", qPrintable(objectName.toString()));
+    return true;
 }
 
 QString translatedCaption(const ControlDesign &design)
@@ -66,7 +69,7 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
         break;
     }
     case ControlKind::LinkLabel:
-        control = new LinkLabel(linkCaption(linkOfControl(design.name)), parent);
+        control = new LinkLabel(linkCaption(*linkOf(design.name)), parent);
         break;
     }
     control->setObjectName(design.name.toString());
@@ -84,6 +87,27 @@ QRect scaled(const QRect &twips, double pixelsPerTwip)
 QSize scaled(const QSize &twips, double pixelsPerTwip)
 {
     return scaled(QRect(QPoint(), twips), pixelsPerTwip).size();
+}
+
+// A line edit keeps every edit for undo until its whole text is replaced: some 15 bytes a
+// keystroke, without bound over a long session. Once the user has made this many edits in a
+// field, its history is dropped (after the keystroke, keeping text and cursor), so undo reaches
+// back at most that far and memory stays flat.
+constexpr int UndoEdits = 1000;
+
+void limitUndoHistory(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, edits = 0]() mutable {
+        if (++edits < UndoEdits)
+            return;
+        edits = 0;
+        QTimer::singleShot(0, edit, [edit] {
+            const int cursor = edit->cursorPosition();
+            // The same text: nothing changes and nothing recalculates, only the history goes.
+            edit->setText(edit->text());
+            edit->setCursorPosition(cursor);
+        });
+    });
 }
 
 double ratio(int need, double room)
@@ -131,6 +155,8 @@ Form1::Form1(FormServices services, QWidget *parent)
     applyGeometry();
     applyTabOrder();
     Text1->setFocus();
+    for (QLineEdit *field : {Text1, Text2, Text3, Text4})
+        limitUndoHistory(field);
 
     m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
     // Connected only now that every control holds its initial text, so building the window
@@ -148,8 +174,8 @@ void Form1::createControls()
     Label1 = control<QLabel>(u"Label1");
     for (int i = 0; i < int(Label2.size()); ++i)
         Label2[std::size_t(i)] = control<QLabel>(u"Label2", i);
-    Label3 = control<LinkLabel>(u"Label3", 0);
-    Label4 = control<LinkLabel>(u"Label4", 1);
+    Label3 = control<LinkLabel>(u"Label3");
+    Label4 = control<LinkLabel>(u"Label4");
     Text1 = control<QLineEdit>(u"Text1");
     Text2 = control<QLineEdit>(u"Text2");
     Text3 = control<QLineEdit>(u"Text3");
@@ -255,11 +281,45 @@ void Form1::connectHandlers()
     // activated is the user's choice only; selecting by code runs nothing.
     connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
     connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
-    connectHandler(Label3, &LinkLabel::clicked, [](Form1 *form) { form->Label3_Click(0); });
-    connectHandler(Label4, &LinkLabel::clicked, [](Form1 *form) { form->Label4_Click(1); });
-    connectHandler(OnlineCalc, &QAction::triggered, &Form1::OnlineCalc_Click);
-    connectHandler(Terms, &QAction::triggered, &Form1::Terms_Click);
-    connectHandler(About, &QAction::triggered, &Form1::About_Click);
+    connectLinks();
+}
+
+constexpr std::array<Form1::NamedLinkHandler, Links.size()> Form1::linkHandlers()
+{
+    return {{
+        {u"Label3", &Form1::Label3_Click},
+        {u"Label4", &Form1::Label4_Click},
+        {u"OnlineCalc", &Form1::OnlineCalc_Click},
+        {u"Terms", &Form1::Terms_Click},
+        {u"About", &Form1::About_Click},
+    }};
+}
+
+// Each row's control or command runs the handler of its name with that row.
+void Form1::connectLinks()
+{
+    static_assert(
+        [] {
+            for (std::size_t i = 0; i < Links.size(); ++i) {
+                if (!sameName(Links[i].objectName, linkHandlers()[i].objectName))
+                    return false;
+            }
+            return true;
+        }(),
+        "every link table row needs the handler of its name, in the same order");
+
+    for (std::size_t i = 0; i < Links.size(); ++i) {
+        const LinkDesign &link = Links[i];
+        const auto open = [&link, handler = linkHandlers()[i].handler](Form1 *form) {
+            (form->*handler)(link);
+        };
+        if (link.place == LinkPlace::Label) {
+            connectHandler(control<LinkLabel>(link.objectName), &LinkLabel::clicked, open);
+        } else {
+            const QString name = link.objectName.toString();
+            connectHandler(menuBar()->findChild<QAction *>(name), &QAction::triggered, open);
+        }
+    }
 }
 
 template <typename Control> Control *Form1::control(QStringView name, int index) const
@@ -317,28 +377,29 @@ void Form1::Command1_Click()
     }
 }
 
-void Form1::Label3_Click(int /*index*/)
+void Form1::Label3_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::MakerName));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::Label4_Click(int /*index*/)
+void Form1::Label4_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::DiscountedMortgage));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::OnlineCalc_Click()
+void Form1::OnlineCalc_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::OnlineCalc));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::Terms_Click()
+void Form1::Terms_Click(const LinkDesign &link)
 {
-    OpenBrowser(LinkUrl(Link::TermsOfUse));
+    OpenBrowser(linkUrl(link));
 }
 
-void Form1::About_Click()
+// The About command's row holds the home page that the box offers.
+void Form1::About_Click(const LinkDesign &link)
 {
     if (AboutBox::askToBrowse(m_messages))
-        OpenBrowser(LinkUrl(Link::AboutHomePage));
+        OpenBrowser(linkUrl(link));
 }

@@ -3,8 +3,9 @@
 
 // Data flows one way through the window: the text of an input field -> the number services
 // (NumberFormat, which reads it under the user's locale) -> the payment calculation -> its view
-// of this window (FormPaymentView) -> the field colours and the result field. Links, menu
-// commands and the About box go to OpenBrowser -> the launching service -> the user's browser.
+// of this window (FormPaymentView) -> the field colours and the result field. A link label or
+// menu command runs its handler with its row of the link table (Links); the handler, and the
+// About box for its command, go to OpenBrowser -> the launching service -> the user's browser.
 // Every handler runs through one ErrorReporter, so no error escapes into the event loop.
 
 #include "platform/numbers/number_format.h"
@@ -54,13 +55,24 @@ private Q_SLOTS:
     void Text3_Change();
     void Combo1_Click();
     void Command1_Click();
-    void Label3_Click(int index);
-    void Label4_Click(int index);
-    void OnlineCalc_Click();
-    void Terms_Click();
-    void About_Click();
 
 private:
+    // The link handlers, each named after its control or command; each opens its row's page.
+    void Label3_Click(const LinkDesign &link);
+    void Label4_Click(const LinkDesign &link);
+    void OnlineCalc_Click(const LinkDesign &link);
+    void Terms_Click(const LinkDesign &link);
+    void About_Click(const LinkDesign &link);
+
+    using LinkHandler = void (Form1::*)(const LinkDesign &);
+    struct NamedLinkHandler
+    {
+        QStringView objectName;
+        LinkHandler handler;
+    };
+    // The link handlers in the order of the link table's rows.
+    static constexpr std::array<NamedLinkHandler, Links.size()> linkHandlers();
+
     void CalcPayment();
 
     void createControls();
@@ -68,6 +80,7 @@ private:
     void applyGeometry();
     void applyTabOrder();
     void connectHandlers();
+    void connectLinks();
     template <typename Signal, typename Sender, typename Handler>
     void connectHandler(Sender *sender, Signal signal, Handler handler);
     template <typename Control> Control *control(QStringView name, int index = -1) const;
