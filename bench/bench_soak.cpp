@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A long session at the keyboard: recalculations through the real window, each one a keystroke
+// Hours at the keyboard: recalculations through the real window, each one a keystroke
 // in the rate field, with the event loop running between keystrokes as it does for a user. Prints
 // the resident memory after 10^3, 10^4, 10^5 ... recalculations and fails when it grew by 1 MB or
 // more after the first 10^4, the point by which caches have settled.

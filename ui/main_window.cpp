@@ -90,7 +90,7 @@ QSize scaled(const QSize &twips, double pixelsPerTwip)
 }
 
 // A line edit keeps every edit for undo until its whole text is replaced: some 15 bytes a
-// keystroke, without bound over a long session. Once the user has made this many edits in a
+// keystroke, without bound over hours of use. Once the user has made this many edits in a
 // field, its history is dropped (after the keystroke, keeping text and cursor), so undo reaches
 // back at most that far and memory stays flat.
 constexpr int UndoEdits = 1000;
