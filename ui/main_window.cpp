@@ -20,25 +20,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
-
-constexpr bool sameName(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
 
 QString translatedCaption(const ControlDesign &design)
 {
@@ -89,27 +78,6 @@ QSize scaled(const QSize &twips, double pixelsPerTwip)
     return scaled(QRect(QPoint(), twips), pixelsPerTwip).size();
 }
 
-// A line edit keeps every edit for undo until its whole text is replaced: some 15 bytes a
-// keystroke, without bound over hours of use. Once the user has made this many edits in a
-// field, its history is dropped (after the keystroke, keeping text and cursor), so undo reaches
-// back at most that far and memory stays flat.
-constexpr int UndoEdits = 1000;
-
-void limitUndoHistory(QLineEdit *edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, edits = 0]() mutable {
-        if (++edits < UndoEdits)
-            return;
-        edits = 0;
-        QTimer::singleShot(0, edit, [edit] {
-            const int cursor = edit->cursorPosition();
-            // The same text: nothing changes and nothing recalculates, only the history goes.
-            edit->setText(edit->text());
-            edit->setCursorPosition(cursor);
-        });
-    });
-}
-
 double ratio(int need, double room)
 {
     return room > 0 ? need / room : 1.0;
@@ -155,8 +123,6 @@ Form1::Form1(FormServices services, QWidget *parent)
     applyGeometry();
     applyTabOrder();
     Text1->setFocus();
-    for (QLineEdit *field : {Text1, Text2, Text3, Text4})
-        limitUndoHistory(field);
 
     m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
     // Connected only now that every control holds its initial text, so building the window
@@ -174,8 +140,8 @@ void Form1::createControls()
     Label1 = control<QLabel>(u"Label1");
     for (int i = 0; i < int(Label2.size()); ++i)
         Label2[std::size_t(i)] = control<QLabel>(u"Label2", i);
-    Label3 = control<LinkLabel>(u"Label3");
-    Label4 = control<LinkLabel>(u"Label4");
+    Label3 = control<LinkLabel>(u"Label3", Link::Label3.index);
+    Label4 = control<LinkLabel>(u"Label4", Link::Label4.index);
     Text1 = control<QLineEdit>(u"Text1");
     Text2 = control<QLineEdit>(u"Text2");
     Text3 = control<QLineEdit>(u"Text3");
@@ -266,11 +232,12 @@ void Form1::applyTabOrder()
         QWidget::setTabOrder(m_controls[order[i - 1]], m_controls[order[i]]);
 }
 
-template <typename Signal, typename Sender, typename Handler>
-void Form1::connectHandler(Sender *sender, Signal signal, Handler handler)
+template <typename Sender, typename Signal, typename Handler, typename... Arguments>
+void Form1::connectHandler(Sender *sender, Signal signal, Handler handler, Arguments... arguments)
 {
-    connect(sender, signal, this,
-            [this, handler] { m_errors.run(std::bind_front(handler, this)); });
+    connect(sender, signal, this, [this, handler, arguments...] {
+        m_errors.run(std::bind_front(handler, this, arguments...));
+    });
 }
 
 void Form1::connectHandlers()
@@ -278,48 +245,18 @@ void Form1::connectHandlers()
     connectHandler(Text1, &QLineEdit::textChanged, &Form1::Text1_Change);
     connectHandler(Text2, &QLineEdit::textChanged, &Form1::Text2_Change);
     connectHandler(Text3, &QLineEdit::textChanged, &Form1::Text3_Change);
-    // activated is the user's choice only; selecting by code runs nothing.
+    // activated is the user's choice only (selecting by code runs nothing), but it also comes for
+    // a pick of the entry already shown; currentIndexChanged, which comes first, tells the two
+    // apart.
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { m_frequencyChanged = true; });
     connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
     connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
-    connectLinks();
-}
 
-constexpr std::array<Form1::NamedLinkHandler, Links.size()> Form1::linkHandlers()
-{
-    return {{
-        {u"Label3", &Form1::Label3_Click},
-        {u"Label4", &Form1::Label4_Click},
-        {u"OnlineCalc", &Form1::OnlineCalc_Click},
-        {u"Terms", &Form1::Terms_Click},
-        {u"About", &Form1::About_Click},
-    }};
-}
-
-// Each row's control or command runs the handler of its name with that row.
-void Form1::connectLinks()
-{
-    static_assert(
-        [] {
-            for (std::size_t i = 0; i < Links.size(); ++i) {
-                if (!sameName(Links[i].objectName, linkHandlers()[i].objectName))
-                    return false;
-            }
-            return true;
-        }(),
-        "every link table row needs the handler of its name, in the same order");
-
-    for (std::size_t i = 0; i < Links.size(); ++i) {
-        const LinkDesign &link = Links[i];
-        const auto open = [&link, handler = linkHandlers()[i].handler](Form1 *form) {
-            (form->*handler)(link);
-        };
-        if (link.place == LinkPlace::Label) {
-            connectHandler(control<LinkLabel>(link.objectName), &LinkLabel::clicked, open);
-        } else {
-            const QString name = link.objectName.toString();
-            connectHandler(menuBar()->findChild<QAction *>(name), &QAction::triggered, open);
-        }
-    }
+    connectHandler(Label3, &LinkLabel::clicked, &Form1::Label3_Click, Link::Label3.index);
+    connectHandler(Label4, &LinkLabel::clicked, &Form1::Label4_Click, Link::Label4.index);
+    connectHandler(OnlineCalc, &QAction::triggered, &Form1::OnlineCalc_Click);
+    connectHandler(Terms, &QAction::triggered, &Form1::Terms_Click);
+    connectHandler(About, &QAction::triggered, &Form1::About_Click);
 }
 
 template <typename Control> Control *Form1::control(QStringView name, int index) const
@@ -337,6 +274,7 @@ void Form1::Form_Load()
     for (std::size_t i = 0; i < PaymentFrequencies.size(); ++i)
         Combo1->insertItem(int(i), frequencyCaption(PaymentFrequencies[i]));
     Combo1->setCurrentIndex(0);
+    m_frequencyChanged = false;
 }
 
 void Form1::OpenBrowser(QString url)
@@ -366,7 +304,8 @@ void Form1::Text3_Change()
 
 void Form1::Combo1_Click()
 {
-    CalcPayment();
+    if (std::exchange(m_frequencyChanged, false))
+        CalcPayment();
 }
 
 void Form1::Command1_Click()
@@ -377,29 +316,28 @@ void Form1::Command1_Click()
     }
 }
 
-void Form1::Label3_Click(const LinkDesign &link)
+void Form1::Label3_Click(int /*Index*/)
 {
-    OpenBrowser(linkUrl(link));
+    OpenBrowser(linkUrl(Link::Label3));
 }
 
-void Form1::Label4_Click(const LinkDesign &link)
+void Form1::Label4_Click(int /*Index*/)
 {
-    OpenBrowser(linkUrl(link));
+    OpenBrowser(linkUrl(Link::Label4));
 }
 
-void Form1::OnlineCalc_Click(const LinkDesign &link)
+void Form1::OnlineCalc_Click()
 {
-    OpenBrowser(linkUrl(link));
+    OpenBrowser(linkUrl(Link::OnlineCalc));
 }
 
-void Form1::Terms_Click(const LinkDesign &link)
+void Form1::Terms_Click()
 {
-    OpenBrowser(linkUrl(link));
+    OpenBrowser(linkUrl(Link::Terms));
 }
 
-// The About command's row holds the home page that the box offers.
-void Form1::About_Click(const LinkDesign &link)
+void Form1::About_Click()
 {
     if (AboutBox::askToBrowse(m_messages))
-        OpenBrowser(linkUrl(link));
+        OpenBrowser(linkUrl(Link::About));
 }

@@ -4,8 +4,8 @@
 // Data flows one way through the window: the text of an input field -> the number services
 // (NumberFormat, which reads it under the user's locale) -> the payment calculation -> its view
 // of this window (FormPaymentView) -> the field colours and the result field. A link label or
-// menu command runs its handler with its row of the link table (Links); the handler, and the
-// About box for its command, go to OpenBrowser -> the launching service -> the user's browser.
+// menu command runs its handler, which names its row of the link table (Link::); the handler,
+// and the About box for its command, go to OpenBrowser -> the launching service -> the browser.
 // Every handler runs through one ErrorReporter, so no error escapes into the event loop.
 
 #include "platform/numbers/number_format.h"
@@ -49,29 +49,18 @@ public:
 
     void OpenBrowser(QString url);
 
-private Q_SLOTS:
+private:
     void Text1_Change();
     void Text2_Change();
     void Text3_Change();
     void Combo1_Click();
     void Command1_Click();
-
-private:
-    // The link handlers, each named after its control or command; each opens its row's page.
-    void Label3_Click(const LinkDesign &link);
-    void Label4_Click(const LinkDesign &link);
-    void OnlineCalc_Click(const LinkDesign &link);
-    void Terms_Click(const LinkDesign &link);
-    void About_Click(const LinkDesign &link);
-
-    using LinkHandler = void (Form1::*)(const LinkDesign &);
-    struct NamedLinkHandler
-    {
-        QStringView objectName;
-        LinkHandler handler;
-    };
-    // The link handlers in the order of the link table's rows.
-    static constexpr std::array<NamedLinkHandler, Links.size()> linkHandlers();
+    // The link labels are positions 0 and 1 of their control arrays; the position is not used.
+    void Label3_Click(int Index);
+    void Label4_Click(int Index);
+    void OnlineCalc_Click();
+    void Terms_Click();
+    void About_Click();
 
     void CalcPayment();
 
@@ -80,9 +69,8 @@ private:
     void applyGeometry();
     void applyTabOrder();
     void connectHandlers();
-    void connectLinks();
-    template <typename Signal, typename Sender, typename Handler>
-    void connectHandler(Sender *sender, Signal signal, Handler handler);
+    template <typename Sender, typename Signal, typename Handler, typename... Arguments>
+    void connectHandler(Sender *sender, Signal signal, Handler handler, Arguments... arguments);
     template <typename Control> Control *control(QStringView name, int index = -1) const;
 
     MessageBoxes &m_messages;
@@ -90,6 +78,7 @@ private:
     NumberFormat m_numbers;
     ErrorReporter m_errors;
     std::array<QWidget *, WindowDesign::Controls.size()> m_controls{};
+    bool m_frequencyChanged = false;
 
     QLabel *Label1 = nullptr;
     std::array<QLabel *, 4> Label2{};

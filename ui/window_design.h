@@ -68,7 +68,7 @@ inline constexpr std::array<ControlDesign, FormControls.size() + LinkLabelCount>
         insert(control);
     for (const LinkDesign &link : Links) {
         if (link.place == LinkPlace::Label)
-            insert({link.objectName, -1, ControlKind::LinkLabel, nullptr, link.twips,
+            insert({link.objectName, link.index, ControlKind::LinkLabel, nullptr, link.twips,
                     link.tabPosition});
     }
     return controls;
