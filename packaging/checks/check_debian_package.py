@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the Debian package from a copy of the source tree and checks it with Debian's tools.
 
@@ -98,6 +99,7 @@ def owners(library):
 def check_tree(prefix):
     """The installed tree under prefix (the folder that holds bin/ and share/)."""
     icons = {size: f"share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png" for size in (32, 256)}
+    scalable = f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"
     wanted = {
         f"bin/{EXECUTABLE}",
         f"share/applications/{APP_ID}.desktop",
@@ -106,6 +108,7 @@ def check_tree(prefix):
         f"share/doc/{PACKAGE}/copyright",
         f"share/doc/{PACKAGE}/changelog.gz",
         *icons.values(),
+        scalable,
     }
     present = {str(p.relative_to(prefix)) for p in prefix.rglob("*") if not p.is_dir()}
     expect(present == wanted, f"{prefix} holds extra {sorted(present - wanted)}, "
@@ -114,6 +117,9 @@ def check_tree(prefix):
         if (prefix / icon).is_file():
             expect(f", {size} x {size}," in describe(prefix / icon),
                    f"{icon} is not {size} x {size}: {describe(prefix / icon)}")
+    if (prefix / scalable).is_file():
+        expect(describe(prefix / scalable).startswith("SVG Scalable Vector Graphics image"),
+               f"{scalable} is {describe(prefix / scalable)}")
     desktop_path = prefix / f"share/applications/{APP_ID}.desktop"
     metainfo_path = prefix / f"share/metainfo/{APP_ID}.metainfo.xml"
     if not (desktop_path.is_file() and metainfo_path.is_file()):
