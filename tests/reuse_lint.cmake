@@ -11,7 +11,8 @@ file(REMOVE_RECURSE ${WORK})
 execute_process(COMMAND ${GIT} init --quiet ${WORK} COMMAND_ERROR_IS_FATAL ANY)
 set(ENV{GIT_DIR} ${WORK}/.git)
 set(ENV{GIT_WORK_TREE} ${SOURCE})
-execute_process(COMMAND ${REUSE} --root ${SOURCE} lint RESULT_VARIABLE result)
+# One process: a build chroot may offer none of the shared memory that several need.
+execute_process(COMMAND ${REUSE} --no-multiprocessing --root ${SOURCE} lint RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "reuse lint found files without copyright or licence, or licences "
         "without their text in LICENSES/")
