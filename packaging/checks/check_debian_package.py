@@ -158,14 +158,24 @@ def check_package(work):
     deb = work / f"{PACKAGE}_{RELEASE}_{architecture}.deb"
     if not expect(deb.is_file(), f"dpkg-buildpackage made no {deb.name}"):
         return None
-    package, version, depends = run("dpkg-deb", "--showformat=${Package}\n${Version}\n${Depends}",
-                                    "--show", str(deb)).split("\n")
+    package, version, depends, maintainer, homepage = run(
+        "dpkg-deb", "--showformat=${Package}\n${Version}\n${Depends}\n${Maintainer}\n${Homepage}",
+        "--show", str(deb)).split("\n")
     expect((package, version) == (PACKAGE, RELEASE), f"{deb.name} holds {package} {version}")
     depends = set(re.findall(r"(?:^|[,|]\s*)([a-z0-9][a-z0-9.+-]+)", depends))
 
     root = fresh(work / "root")
     run("dpkg-deb", "--extract", str(deb), str(root))
     check_tree(root / "usr")
+    # debian/control names the maker and the home page that the build takes from CMake.
+    metainfo = root / f"usr/share/metainfo/{APP_ID}.metainfo.xml"
+    if metainfo.is_file():
+        component = ElementTree.parse(metainfo).getroot()
+        maker = component.findtext("developer_name")
+        home = component.findtext("url[@type='homepage']")
+        expect(maintainer.startswith(f"{maker} <") and homepage == home,
+               f"{deb.name} is maintained by {maintainer!r} with home page {homepage!r}, "
+               f"the metainfo names {maker!r} and {home!r}")
     program = root / "usr/bin" / EXECUTABLE
     if program.is_file():
         needed = re.findall(r"^\s*NEEDED\s+(\S+)", run("objdump", "-p", str(program)), re.M)

@@ -188,7 +188,8 @@ def check_flags(args):
                     "--eval=print-cxxflags: ; @dpkg-buildflags --get CXXFLAGS",
                     "print-cxxflags").split()
         given = [f for f in flags if f.startswith(X86_ONLY)]
-        expect(bool(given) == x86, f"debian/rules gives CXXFLAGS {' '.join(flags)} on {architecture}")
+        expect(bool(given) == x86,
+               f"debian/rules gives CXXFLAGS {' '.join(flags)} on {architecture}")
 
 
 def main():
