@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hours at the keyboard: recalculations through the real window, each one a keystroke
 // in the rate field, with the event loop running between keystrokes as it does for a user. Prints

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "payment_calculation.h"
 
@@ -5,8 +6,9 @@
 #include "calc/payment_view.h"
 #include "platform/numbers/checked_arithmetic.h"
 #include "platform/numbers/number_format.h"
-#include "platform/numbers/rounding.h"
 #include "platform/numbers/runtime_error.h"
+
+#include <cmath>
 
 namespace {
 
@@ -75,5 +77,7 @@ void CalcPayment(PaymentView &view, const NumberFormat &numbers)
         view.setResultText(QString());
         return;
     }
-    view.setResultText(numbers.format(roundHalfToEven(payment)));
+    // In the default rounding mode, which nothing changes, a payment exactly halfway between two
+    // whole amounts goes to the even one.
+    view.setResultText(numbers.format(std::nearbyint(payment)));
 }

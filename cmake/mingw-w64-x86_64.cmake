@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the posix-threads flavour, which
 # C++ threads need). Used both to build Qt for Windows (scripts/build-qt-windows) and to build

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The one time that everything built records: noon UTC on the day of this version's release,
 # from its heading "## VERSION (YYYY-MM-DD)" in CHANGELOG.md, which must be the newest there.

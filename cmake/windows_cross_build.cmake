@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for Windows on Linux against the static Qt that scripts/build-qt-windows makes:
 # every executable is linked statically, so it needs no DLL beside it, and every test runs under

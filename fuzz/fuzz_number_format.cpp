@@ -1,8 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz_input.h"
 
 #include "platform/numbers/number_format.h"
-#include "platform/numbers/rounding.h"
 
 #include <cmath>
 #include <cstdint>
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(std::isfinite(value), "a numeric text converts to a finite value", numbers, {text});
 
     // A whole number, shown as the program shows a payment, reads back as the same value.
-    const double whole = roundHalfToEven(value);
+    const double whole = std::nearbyint(value);
     const QString shownWhole = numbers.format(whole);
     require(numbers.isNumeric(shownWhole) && numbers.toDouble(shownWhole) == whole,
             "a shown whole number reads back unchanged", numbers, {text, shownWhole});

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Packs a zip again so that the same files always give the same bytes: entries in the order of
 their names, each dated at one moment (written as UTC: zip times carry no time zone), no extra

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack after it has made its packages (CPACK_POST_BUILD_SCRIPTS): packs each zip again
 # with repack_zip.py, so that it holds no packing time, user or umask.

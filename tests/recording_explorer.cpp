@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for the Windows shell in the launcher's test. Built as "explorer.exe" into the test's
 // own folder, which Windows searches first, it appends the whole command line it was started

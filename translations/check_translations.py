@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that every translation is complete and current.
 
@@ -7,7 +8,8 @@ the update target. Then fails on any message that is unfinished, vanished or obs
 translation that is empty or whose placeholders (%1, %L1, %n) or line breaks differ from its
 source text's (each plural form of a %n message on its own), and on a file whose language is not the one its name
 says (lrelease takes the plural rules from it). Also fails when the desktop entry or the
-AppStream metadata lacks a language's comment, generic name, keywords or summary.
+AppStream metadata lacks a language's comment, generic name, keywords or summary, and when
+they, or a .ts file beside the ones named, speak a language the build's list does not name.
 
 Usage: check_translations.py LUPDATE SOURCES_LIST DESKTOP_IN METAINFO_IN TS_FILE...
 SOURCES_LIST is a file naming one source file a line, as the build's update target scans them.
@@ -23,6 +25,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%(?:L?\d{1,2}|n)")
+XML_LANG = "{http://www.w3.org/XML/1998/namespace}lang"
 
 
 def text_of(element):
@@ -85,8 +88,18 @@ def desktop_problems(language, desktop_in, metainfo_in):
         if not any(line.startswith(f"{key}[{language}]=") for line in desktop):
             yield f"{pathlib.Path(desktop_in).name} has no {key}[{language}]"
     summaries = ET.parse(metainfo_in).getroot().findall("summary")
-    if not any(s.get("{http://www.w3.org/XML/1998/namespace}lang") == language for s in summaries):
+    if not any(s.get(XML_LANG) == language for s in summaries):
         yield f"{pathlib.Path(metainfo_in).name} has no summary in {language}"
+
+
+def unlisted_languages(languages, desktop_in, metainfo_in, folder):
+    """The languages translated somewhere but missing from the build's list."""
+    desktop = pathlib.Path(desktop_in).read_text(encoding="utf-8")
+    found = {f"{desktop_in}: {lang}" for lang in re.findall(r"^\w+\[([^]]+)\]=", desktop, re.M)}
+    found |= {f"{metainfo_in}: {element.get(XML_LANG)}"
+              for element in ET.parse(metainfo_in).getroot().iter() if element.get(XML_LANG)}
+    found |= {f"{ts}: {ts.stem.split('_', 1)[1]}" for ts in folder.glob("varneltosk_*.ts")}
+    return sorted(where for where in found if where.rsplit(": ", 1)[1] not in languages)
 
 
 def main(lupdate, sources_list, desktop_in, metainfo_in, ts_files):
@@ -108,6 +121,11 @@ def main(lupdate, sources_list, desktop_in, metainfo_in, ts_files):
             for problem in desktop_problems(language, desktop_in, metainfo_in):
                 print(problem)
                 failed = True
+    languages = {pathlib.Path(ts).stem.split("_", 1)[1] for ts in ts_files}
+    for where in unlisted_languages(languages, desktop_in, metainfo_in,
+                                    pathlib.Path(ts_files[0]).parent):
+        print(f"{where}: a language that VARNELTOSK_LANGUAGES does not name")
+        failed = True
     if not failed:
         print(f"{len(ts_files)} translations complete and current")
     return 1 if failed else 0

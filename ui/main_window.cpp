@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the Debian package from a copy of the source tree and checks it with Debian's tools.
 
@@ -98,6 +99,7 @@ def owners(library):
 def check_tree(prefix):
     """The installed tree under prefix (the folder that holds bin/ and share/)."""
     icons = {size: f"share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png" for size in (32, 256)}
+    scalable = f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"
     wanted = {
         f"bin/{EXECUTABLE}",
         f"share/applications/{APP_ID}.desktop",
@@ -106,6 +108,7 @@ def check_tree(prefix):
         f"share/doc/{PACKAGE}/copyright",
         f"share/doc/{PACKAGE}/changelog.gz",
         *icons.values(),
+        scalable,
     }
     present = {str(p.relative_to(prefix)) for p in prefix.rglob("*") if not p.is_dir()}
     expect(present == wanted, f"{prefix} holds extra {sorted(present - wanted)}, "
@@ -114,6 +117,9 @@ def check_tree(prefix):
         if (prefix / icon).is_file():
             expect(f", {size} x {size}," in describe(prefix / icon),
                    f"{icon} is not {size} x {size}: {describe(prefix / icon)}")
+    if (prefix / scalable).is_file():
+        expect(describe(prefix / scalable).startswith("SVG Scalable Vector Graphics image"),
+               f"{scalable} is {describe(prefix / scalable)}")
     desktop_path = prefix / f"share/applications/{APP_ID}.desktop"
     metainfo_path = prefix / f"share/metainfo/{APP_ID}.metainfo.xml"
     if not (desktop_path.is_file() and metainfo_path.is_file()):
@@ -152,14 +158,24 @@ def check_package(work):
     deb = work / f"{PACKAGE}_{RELEASE}_{architecture}.deb"
     if not expect(deb.is_file(), f"dpkg-buildpackage made no {deb.name}"):
         return None
-    package, version, depends = run("dpkg-deb", "--showformat=${Package}\n${Version}\n${Depends}",
-                                    "--show", str(deb)).split("\n")
+    package, version, depends, maintainer, homepage = run(
+        "dpkg-deb", "--showformat=${Package}\n${Version}\n${Depends}\n${Maintainer}\n${Homepage}",
+        "--show", str(deb)).split("\n")
     expect((package, version) == (PACKAGE, RELEASE), f"{deb.name} holds {package} {version}")
     depends = set(re.findall(r"(?:^|[,|]\s*)([a-z0-9][a-z0-9.+-]+)", depends))
 
     root = fresh(work / "root")
     run("dpkg-deb", "--extract", str(deb), str(root))
     check_tree(root / "usr")
+    # debian/control names the maker and the home page that the build takes from CMake.
+    metainfo = root / f"usr/share/metainfo/{APP_ID}.metainfo.xml"
+    if metainfo.is_file():
+        component = ElementTree.parse(metainfo).getroot()
+        maker = component.findtext("developer_name")
+        home = component.findtext("url[@type='homepage']")
+        expect(maintainer.startswith(f"{maker} <") and homepage == home,
+               f"{deb.name} is maintained by {maintainer!r} with home page {homepage!r}, "
+               f"the metainfo names {maker!r} and {home!r}")
     program = root / "usr/bin" / EXECUTABLE
     if program.is_file():
         needed = re.findall(r"^\s*NEEDED\s+(\S+)", run("objdump", "-p", str(program)), re.M)

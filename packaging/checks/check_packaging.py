@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks what the packaging produces, reading it with Debian's own tools.
 
-  icons      the icon files are what scripts/make-icons draws, in the sizes and depths file(1) reads
+  icons      the icon files are what scripts/render-icons makes of the drawing, in the sizes and
+             depths file(1) reads
   resource   the Windows resource script compiles with windres, and windres reads back exactly the
              expected version information and a 32 x 32, 256-colour icon
   changelog  the Debian changelog, as dpkg-parsechangelog reads it, has the releases of
              CHANGELOG.md, newest first, each dated on its day and listing the same changes
+  flags      debian/rules gives the compiler an x86-only option on x86 alone, as dpkg-buildflags
+             reports the flags for each architecture
 """
 
 import argparse
@@ -93,12 +97,12 @@ def check_icons(args):
     for name, description in wanted.items():
         found = describe(icons / name)
         expect(found == description, f"{name} is {found!r}, not {description!r}")
-    # The window icon and the Windows icon hold one picture because one script draws them both.
-    drawn = fresh(pathlib.Path(args.work))
-    run(sys.executable, args.make_icons, str(drawn))
+    # Every size holds the one drawing, as it stands now.
+    rendered = fresh(pathlib.Path(args.work))
+    run(args.render_icons, str(rendered))
     for name in wanted:
-        expect(filecmp.cmp(icons / name, drawn / name, shallow=False),
-               f"{name} is not what scripts/make-icons draws: run it again")
+        expect(filecmp.cmp(icons / name, rendered / name, shallow=False),
+               f"{name} is not what scripts/render-icons makes of varneltosk.svg: run it again")
 
 
 def check_resource(args):
@@ -171,17 +175,34 @@ def check_changelog(args):
         expect(not difference, f"the changes of {version} differ:\n{difference}")
 
 
+# Options GCC rejects when it compiles for another processor.
+X86_ONLY = ("-fcf-protection",)
+
+
+def check_flags(args):
+    for architecture, x86 in (("amd64", True), ("i386", True), ("arm64", False),
+                              ("armhf", False), ("ppc64el", False), ("s390x", False)):
+        # --force: the package build's own architecture, in the environment, must not win.
+        flags = run("dpkg-architecture", "--force", f"--host-arch={architecture}", "--command",
+                    "make", "--silent", "--no-print-directory", "--file", args.rules,
+                    "--eval=print-cxxflags: ; @dpkg-buildflags --get CXXFLAGS",
+                    "print-cxxflags").split()
+        given = [f for f in flags if f.startswith(X86_ONLY)]
+        expect(bool(given) == x86,
+               f"debian/rules gives CXXFLAGS {' '.join(flags)} on {architecture}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("check", choices=("icons", "resource", "changelog"))
+    parser.add_argument("check", choices=("icons", "resource", "changelog", "flags"))
     parser.add_argument("--work", required=True, help="a scratch folder")
-    for option in ("--icons", "--make-icons", "--windres", "--rc", "--maker", "--product",
-                   "--release-notes", "--changelog"):
+    for option in ("--icons", "--render-icons", "--windres", "--rc", "--maker", "--product",
+                   "--release-notes", "--changelog", "--rules"):
         parser.add_argument(option)
     args = parser.parse_args()
     {"icons": check_icons, "resource": check_resource,
-     "changelog": check_changelog}[args.check](args)
+     "changelog": check_changelog, "flags": check_flags}[args.check](args)
     for failure in failures:
         print(f"FAIL: {failure}")
     if not failures:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the linked Windows executable back with Debian's PE reader (pefile): a 64-bit GUI
 program that imports only DLLs Windows itself provides, carrying the program's icon, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the Windows zip and installer with CPack, then checks them as a Windows user would meet
 them: the zip holds the program, its licence and the third-party notice; the installer, run
