@@ -8,7 +8,10 @@
 #include "platform/services/launcher.h"
 #include "platform/services/message_boxes.h"
 #include "product_info.h"
+#include "ui/announcer.h"
+#include "ui/combo_box_accessible.h"
 #include "ui/control_fit.h"
+#include "ui/line_edit_accessible.h"
 #include "ui/link_label.h"
 
 #include <QAction>
@@ -150,6 +153,8 @@ Form1::Form1(FormServices services, QWidget *parent)
     setWindowTitle(ProductInfo::DisplayName.toString());
     setCentralWidget(new QWidget(this));
 
+    LineEditAccessible::install();
+    ComboBoxAccessible::install();
     createControls();
     createMenuBar();
     applyGeometry();
@@ -158,7 +163,9 @@ Form1::Form1(FormServices services, QWidget *parent)
     for (QLineEdit *field : {Text1, Text2, Text3, Text4})
         limitUndoHistory(field);
 
-    m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
+    m_announcer = new Announcer(this);
+    m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4,
+                                               m_announcer);
     // Connected only now that every control holds its initial text, so building the window
     // runs no calculation.
     connectHandlers();
@@ -280,6 +287,9 @@ void Form1::connectHandlers()
     connectHandler(Text3, &QLineEdit::textChanged, &Form1::Text3_Change);
     // activated is the user's choice only; selecting by code runs nothing.
     connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
+    // Screen readers hear the entry the user picked; the list's own events do not tell them.
+    connect(Combo1, &QComboBox::activated, m_announcer,
+            [this] { m_announcer->announce(Combo1->currentText()); });
     connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
     connectLinks();
 }

@@ -19,6 +19,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class Launcher;
 class LinkLabel;
 class MessageBoxes;
@@ -104,6 +105,7 @@ private:
     QAction *OnlineCalc = nullptr;
     QAction *Terms = nullptr;
     QAction *About = nullptr;
+    Announcer *m_announcer = nullptr;
 
     std::unique_ptr<FormPaymentView> m_view;
 };
