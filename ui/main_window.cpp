@@ -58,9 +58,15 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
         control = label;
         break;
     }
-    case ControlKind::TextBox:
-        control = new QLineEdit(QString::fromUtf8(design.text), parent);
+    case ControlKind::TextBox: {
+        auto *field = new QLineEdit(QString::fromUtf8(design.text), parent);
+        // Qt reports a field's caret the first time it moves: for an empty field, when it first
+        // takes the focus, just before the focus itself, and Orca 43 then moves to the field
+        // without announcing it. Reported now, the caret has not moved when the focus comes.
+        field->setCursorPosition(int(field->text().size()));
+        control = field;
         break;
+    }
     case ControlKind::DropDownList:
         control = new QComboBox(parent);
         break;
