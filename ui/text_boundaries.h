@@ -6,8 +6,8 @@
 
 // The character, word, sentence or line a screen reader asks for before, at or after an offset
 // of a single-line text, as QAccessibleTextInterface means them; empty, at -1, when there is
-// none. Every answer comes at once: Qt 6.4's own answer for a word or sentence at the end of the
-// text never comes. At the end, the item is the last one, as GTK answers; no character is there.
+// none. Every answer comes at once, whatever the offset. At the end of the text the item at the
+// offset is the last one, as GTK answers; no character is there.
 namespace TextBoundaries {
 
 enum class Side { Before, At, After };
