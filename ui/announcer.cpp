@@ -2,6 +2,8 @@
 #include "announcer.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QTimer>
 
 namespace {
 
@@ -39,4 +41,25 @@ void Announcer::announce(const QString &text)
     m_notice->hide();
     m_notice->setAccessibleName(text);
     m_notice->show();
+}
+
+void Announcer::tellKeyboardChoices(QComboBox *list)
+{
+    m_list = list;
+    list->installEventFilter(this);
+    connect(list, &QComboBox::activated, this, [this] {
+        if (m_listHandlesKey)
+            announce(m_list->currentText());
+    });
+}
+
+// The closed list picks an entry while it handles the key press, before control comes back to
+// the event loop.
+bool Announcer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        m_listHandlesKey = true;
+        QTimer::singleShot(0, this, [this] { m_listHandlesKey = false; });
+    }
+    return QWidget::eventFilter(watched, event);
 }

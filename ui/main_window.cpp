@@ -293,9 +293,8 @@ void Form1::connectHandlers()
     connectHandler(Text3, &QLineEdit::textChanged, &Form1::Text3_Change);
     // activated is the user's choice only; selecting by code runs nothing.
     connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
-    // Screen readers hear the entry the user picked; the list's own events do not tell them.
-    connect(Combo1, &QComboBox::activated, m_announcer,
-            [this] { m_announcer->announce(Combo1->currentText()); });
+    // The list's own events do not tell screen readers of an entry picked with the list closed.
+    m_announcer->tellKeyboardChoices(Combo1);
     connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
     connectLinks();
 }
