@@ -9,13 +9,15 @@
 #include <QtGui/qpa/qplatformintegration.h>
 
 // Stands in for a running screen reader: switches accessibility on (without one Qt sends no
-// events, and only the platform can switch it) and keeps each event's object and type.
+// events, and only the platform can switch it) and keeps each event's object and type, and the
+// name of an object as it is shown.
 struct ScreenReader
 {
     struct Heard
     {
         QObject *object;
         QAccessible::Event type;
+        QString name;
     };
     static inline QList<Heard> heard;
 
@@ -29,5 +31,10 @@ struct ScreenReader
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
     }
 
-    static void hear(QAccessibleEvent *event) { heard.append({event->object(), event->type()}); }
+    static void hear(QAccessibleEvent *event)
+    {
+        const bool shown = event->type() == QAccessible::ObjectShow;
+        heard.append({event->object(), event->type(),
+                      shown ? event->accessibleInterface()->text(QAccessible::Name) : QString()});
+    }
 };

@@ -20,11 +20,22 @@ QString description(QObject *field)
     return QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description);
 }
 
-int heard(QObject *object, QAccessible::Event type)
+// What screen readers were told out of turn: each notification's text as it was shown.
+QStringList announced()
 {
-    return int(std::count_if(
-        ScreenReader::heard.cbegin(), ScreenReader::heard.cend(),
-        [&](const auto &event) { return event.object == object && event.type == type; }));
+    QStringList texts;
+    for (const auto &event : ScreenReader::heard) {
+        if (event.type == QAccessible::ObjectShow &&
+            QAccessible::queryAccessibleInterface(event.object)->role() ==
+                QAccessible::Notification)
+            texts.append(event.name);
+    }
+    return texts;
+}
+
+QAccessibleTextInterface *textOf(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control)->textInterface();
 }
 
 // WCAG 2 contrast ratio, written out from its definition.
@@ -87,6 +98,10 @@ private Q_SLOTS:
 
     void markedFieldTellsWhatItNeeds_data();
     void markedFieldTellsWhatItNeeds();
+    void textQueriesAnswerAtEitherEnd_data();
+    void textQueriesAnswerAtEitherEnd();
+    void charactersAreWhereTheFieldDrawsThem_data();
+    void charactersAreWhereTheFieldDrawsThem();
     void linkLabelsAreLinksWithAnAction();
     void everyTextIsReadableInEveryTheme_data();
     void everyTextIsReadableInEveryTheme();
@@ -147,12 +162,98 @@ void TestAccessibility::markedFieldTellsWhatItNeeds()
     QCOMPARE(description(field), need);
     for (const char *other : {"Text1", "Text2", "Text3"})
         QCOMPARE(description(m_window->field(other)).isEmpty(), other != name);
-    // Announced once, not again while it stays wrong, and once more when mended.
+    // Told at once, and not again while it stays wrong, nor when mended.
     m_window->typeOver(name, worse);
-    QCOMPARE(heard(field, QAccessible::DescriptionChanged), 1);
     m_window->typeOver(name, good);
     QCOMPARE(description(field), QString());
-    QCOMPARE(heard(field, QAccessible::DescriptionChanged), 2);
+    QCOMPARE(announced(), QStringList{need});
+}
+
+void TestAccessibility::textQueriesAnswerAtEitherEnd_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+
+    // The queries that once never came back, and their neighbours.
+    QTest::newRow("word at the end") << "250000" << int(QAccessible::WordBoundary) << "at" << 6 << "250000" << 0 << 6;
+    QTest::newRow("sentence at the end") << "250000" << int(QAccessible::SentenceBoundary) << "at" << 6 << "250000" << 0 << 6;
+    QTest::newRow("line at the end") << "250000" << int(QAccessible::LineBoundary) << "at" << 6 << "250000" << 0 << 6;
+    QTest::newRow("word at the start") << "250000" << int(QAccessible::WordBoundary) << "at" << 0 << "250000" << 0 << 6;
+    QTest::newRow("end given as -1") << "1 000" << int(QAccessible::WordBoundary) << "at" << -1 << "000" << 2 << 5;
+    QTest::newRow("word before the end") << "1 000" << int(QAccessible::WordBoundary) << "before" << 5 << "000" << 2 << 5;
+    QTest::newRow("character before the end") << "250000" << int(QAccessible::CharBoundary) << "before" << 6 << "0" << 5 << 6;
+    QTest::newRow("space after the start") << "1 000" << int(QAccessible::WordBoundary) << "after" << 0 << " " << 1 << 2;
+    // Nothing there: an empty answer at -1, at once.
+    QTest::newRow("no character at the end") << "250000" << int(QAccessible::CharBoundary) << "at" << 6 << "" << -1 << -1;
+    QTest::newRow("no word after the end") << "250000" << int(QAccessible::WordBoundary) << "after" << 6 << "" << -1 << -1;
+    QTest::newRow("no word before the start") << "250000" << int(QAccessible::WordBoundary) << "before" << 0 << "" << -1 << -1;
+    QTest::newRow("past the end") << "250000" << int(QAccessible::WordBoundary) << "at" << 7 << "" << -1 << -1;
+    QTest::newRow("empty field") << "" << int(QAccessible::WordBoundary) << "at" << 0 << "" << -1 << -1;
+    // clang-format on
+}
+
+void TestAccessibility::textQueriesAnswerAtEitherEnd()
+{
+    QFETCH(QString, text);
+    QFETCH(int, boundary);
+    QFETCH(QString, side);
+    QFETCH(int, offset);
+    QFETCH(QString, item);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QLineEdit *field = m_window->field("Text1");
+    field->setText(text);
+
+    const auto type = QAccessible::TextBoundaryType(boundary);
+    QAccessibleTextInterface *reader = textOf(field);
+    int from = 0;
+    int to = 0;
+    const QString answer = side == u"before"  ? reader->textBeforeOffset(offset, type, &from, &to)
+                           : side == u"after" ? reader->textAfterOffset(offset, type, &from, &to)
+                                              : reader->textAtOffset(offset, type, &from, &to);
+    QCOMPARE(answer, item);
+    QCOMPARE(from, start);
+    QCOMPARE(to, end);
+}
+
+void TestAccessibility::charactersAreWhereTheFieldDrawsThem_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+
+    const QString longer = QStringLiteral("1234567890").repeated(6);
+    QTest::newRow("short") << QStringLiteral("250000") << 6;
+    QTest::newRow("scrolled to its end") << longer << int(longer.size());
+    QTest::newRow("scrolled back to its start") << longer << 0;
+}
+
+// A screen reader's magnifier or mouse review finds each character the field shows where the
+// field itself places it: a point just inside its left edge lies before it.
+void TestAccessibility::charactersAreWhereTheFieldDrawsThem()
+{
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QLineEdit *field = m_window->field("Text1");
+    field->setText(text);
+    field->setCursorPosition(caret);
+    field->repaint();
+
+    const QRect shown(field->mapToGlobal(QPoint()), field->size());
+    int seen = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QRect place = textOf(field)->characterRect(i);
+        if (!shown.contains(place))
+            continue;
+        ++seen;
+        QCOMPARE(field->cursorPositionAt(field->mapFromGlobal(place.topLeft() + QPoint(1, 1))), i);
+    }
+    QVERIFY(seen >= 6);
 }
 
 void TestAccessibility::linkLabelsAreLinksWithAnAction()

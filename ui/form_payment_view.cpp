@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_payment_view.h"
 
+#include "ui/announcer.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -19,10 +21,11 @@ constexpr std::array<const char *, 3> FieldNeeds{
 } // namespace
 
 FormPaymentView::FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *frequency,
-                                 QLineEdit *result)
+                                 QLineEdit *result, Announcer *announcer)
     : m_inputs(inputs)
     , m_frequency(frequency)
     , m_result(result)
+    , m_announcer(announcer)
 {}
 
 QString FormPaymentView::fieldText(InputField field) const
@@ -56,7 +59,7 @@ void FormPaymentView::setResultText(const QString &text)
     // Every run of the calculation ends here, once each field has its colour. Screen readers
     // hear of a field only now, and only when it changed, so a zero, which is first judged a
     // number and then marked, is not announced twice on every keystroke. Qt 6.4's accessible
-    // states have no "invalid entry", so the description alone says a field is wrong.
+    // states have no "invalid entry", so the description says a field is wrong.
     describeFields();
     m_result->setText(text);
 }
@@ -66,9 +69,11 @@ void FormPaymentView::describeFields()
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
         const QString description =
             m_marked[i] ? QCoreApplication::translate("FormPaymentView", FieldNeeds[i]) : QString();
-        // Every new description is announced, so an unchanged one is not set again.
-        if (m_inputs[i]->accessibleDescription() != description)
-            m_inputs[i]->setAccessibleDescription(description);
+        if (m_inputs[i]->accessibleDescription() == description)
+            continue;
+        m_inputs[i]->setAccessibleDescription(description);
+        if (!description.isEmpty() && m_inputs[i]->hasFocus())
+            m_announcer->announce(description);
     }
 }
 

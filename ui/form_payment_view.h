@@ -6,16 +6,19 @@
 
 #include <array>
 
+class Announcer;
 class QComboBox;
 class QLineEdit;
 
 // The calculation's view of the window: the three input fields, the frequency list and the
 // result field. A marked field gets a pure yellow base with black text, readable in any theme,
-// and tells screen readers what it needs; a normal field looks like any other field of the theme.
+// and tells screen readers what it needs, at once while the user is in it, and again whenever
+// they come back to it; a normal field looks like any other field of the theme.
 class FormPaymentView : public PaymentView
 {
 public:
-    FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *frequency, QLineEdit *result);
+    FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *frequency, QLineEdit *result,
+                    Announcer *announcer);
 
     QString fieldText(InputField field) const override;
     void setFieldBackground(InputField field, FieldBackground background) override;
@@ -29,6 +32,7 @@ private:
     std::array<QLineEdit *, 3> m_inputs;
     QComboBox *m_frequency;
     QLineEdit *m_result;
+    Announcer *m_announcer;
     // Marked by the run of the calculation under way; screen readers hear of it at the end.
     std::array<bool, 3> m_marked{};
 };

@@ -9,7 +9,10 @@
 #include "platform/services/launcher.h"
 #include "platform/services/message_boxes.h"
 #include "product_info.h"
+#include "ui/announcer.h"
+#include "ui/combo_box_accessible.h"
 #include "ui/control_fit.h"
+#include "ui/line_edit_accessible.h"
 #include "ui/link_label.h"
 
 #include <QAction>
@@ -45,9 +48,15 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
         control = label;
         break;
     }
-    case ControlKind::TextBox:
-        control = new QLineEdit(QString::fromUtf8(design.text), parent);
+    case ControlKind::TextBox: {
+        auto *field = new QLineEdit(QString::fromUtf8(design.text), parent);
+        // Qt reports a field's caret the first time it moves: for an empty field, when it first
+        // takes the focus, just before the focus itself, and Orca 43 then moves to the field
+        // without announcing it. Reported now, the caret has not moved when the focus comes.
+        field->setCursorPosition(int(field->text().size()));
+        control = field;
         break;
+    }
     case ControlKind::DropDownList:
         control = new QComboBox(parent);
         break;
@@ -119,13 +128,17 @@ Form1::Form1(FormServices services, QWidget *parent)
     setWindowTitle(ProductInfo::DisplayName.toString());
     setCentralWidget(new QWidget(this));
 
+    LineEditAccessible::install();
+    ComboBoxAccessible::install();
     createControls();
     createMenuBar();
     applyGeometry();
     applyTabOrder();
     Text1->setFocus();
 
-    m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4);
+    m_announcer = new Announcer(this);
+    m_view = std::make_unique<FormPaymentView>(std::array{Text1, Text2, Text3}, Combo1, Text4,
+                                               m_announcer);
     // Connected only now that every control holds its initial text, so building the window
     // runs no calculation.
     connectHandlers();
@@ -251,6 +264,8 @@ void Form1::connectHandlers()
     // apart.
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { m_frequencyChanged = true; });
     connectHandler(Combo1, &QComboBox::activated, &Form1::Combo1_Click);
+    // The list's own events do not tell screen readers of an entry picked with the list closed.
+    m_announcer->tellKeyboardChoices(Combo1);
     connectHandler(Command1, &QPushButton::clicked, &Form1::Command1_Click);
 
     connectHandler(Label3, &LinkLabel::clicked, &Form1::Label3_Click, Link::Label3.index);

@@ -20,6 +20,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class Launcher;
 class LinkLabel;
 class MessageBoxes;
@@ -94,6 +95,7 @@ private:
     QAction *OnlineCalc = nullptr;
     QAction *Terms = nullptr;
     QAction *About = nullptr;
+    Announcer *m_announcer = nullptr;
 
     std::unique_ptr<FormPaymentView> m_view;
 };
