@@ -49,6 +49,9 @@ public:
 
     void OpenBrowser(QString url);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private Q_SLOTS:
     void Text1_Change();
     void Text2_Change();
