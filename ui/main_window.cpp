@@ -146,6 +146,24 @@ Form1::Form1(FormServices services, QWidget *parent)
 
 Form1::~Form1() = default;
 
+// Qt 6.4 polishes only the window itself again when the desktop's theme changes (on Windows,
+// the app mode): its controls keep the measures of the old look, and the menu bar stays a pixel
+// shorter or taller than in a window started in the new theme. The controls are polished again
+// and laid out for the new look, as the window would have started in it.
+void Form1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ThemeChange)
+        return;
+    for (QWidget *control : findChildren<QWidget *>()) {
+        style()->unpolish(control);
+        style()->polish(control);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(control, &styleChange);
+    }
+    applyGeometry();
+}
+
 void Form1::createControls()
 {
     for (std::size_t i = 0; i < WindowDesign::Controls.size(); ++i)

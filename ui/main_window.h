@@ -51,6 +51,9 @@ public:
 
     void OpenBrowser(QString url);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void Text1_Change();
     void Text2_Change();
