@@ -55,10 +55,17 @@ void TestTranslations::firstLanguageWithATranslationWins_data()
     QTest::newRow("German") << QStringList{"de-DE", "de-Latn-DE", "de"} << "de";
     QTest::newRow("Austrian German takes German") << QStringList{"de-AT"} << "de";
     QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
-    QTest::newRow("Portugal's Portuguese is not Brazil's") << QStringList{"pt-PT", "pt"} << "";
+    QTest::newRow("Portugal's Portuguese") << QStringList{"pt-PT", "pt"} << "pt_PT";
+    QTest::newRow("Angola writes Portugal's Portuguese") << QStringList{"pt-AO"} << "pt_PT";
+    QTest::newRow("Portuguese with no country is Brazil's") << QStringList{"pt"} << "pt_BR";
     QTest::newRow("Hong Kong reads traditional Chinese") << QStringList{"zh-HK"} << "zh_TW";
     QTest::newRow("Singapore reads simplified Chinese") << QStringList{"zh-SG"} << "zh_CN";
-    QTest::newRow("past an untranslated language") << QStringList{"sv-SE", "nl-NL"} << "nl";
+    QTest::newRow("Norwegian reads Bokmål") << QStringList{"no"} << "nb";
+    QTest::newRow("Nynorsk when asked for") << QStringList{"nn-NO", "nb-NO"} << "nn";
+    QTest::newRow("Tagalog reads Filipino") << QStringList{"tl-PH"} << "fil";
+    QTest::newRow("Serbian in Latin letters reads Cyrillic") << QStringList{"sr-latin", "sr-RS"}
+        << "sr";
+    QTest::newRow("past an untranslated language") << QStringList{"is-IS", "nl-NL"} << "nl";
     QTest::newRow("English first") << QStringList{"en-US", "de-DE"} << "";
     QTest::newRow("British English first") << QStringList{"en-GB", "fr-FR"} << "";
     QTest::newRow("no language") << QStringList{} << "";

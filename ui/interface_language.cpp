@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // Where the build puts the compiled translations: varneltosk_de.qm, qtbase_de.qm, ...
@@ -23,15 +26,37 @@ QString languageAlone(const QString &name)
     return name.section(u'_', 0, 0);
 }
 
-// Chinese is translated once per script, not per country: Hong Kong and Macau read the
-// traditional characters of Taiwan, Singapore the simplified ones of the mainland.
-QString byScript(const QString &uiLanguage)
+// A language translated once per written standard rather than per country. Chinese by script:
+// Hong Kong and Macau read the traditional characters of Taiwan, Singapore the simplified ones of
+// the mainland. Portuguese as Brazil writes it, or as Portugal does, whose standard Angola,
+// Mozambique, the other African countries, East Timor and Macau also write; Portuguese with no
+// country is Brazil's, as QLocale takes it.
+QString byStandard(const QLocale &locale)
 {
-    const QLocale locale(uiLanguage);
-    if (locale.language() != QLocale::Chinese)
+    switch (locale.language()) {
+    case QLocale::Chinese:
+        return locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh_TW")
+                                                                : QStringLiteral("zh_CN");
+    case QLocale::Portuguese: {
+        static constexpr std::array Portugal{QLocale::Portugal,
+                                             QLocale::Angola,
+                                             QLocale::CapeVerde,
+                                             QLocale::TimorLeste,
+                                             QLocale::EquatorialGuinea,
+                                             QLocale::France,
+                                             QLocale::GuineaBissau,
+                                             QLocale::Luxembourg,
+                                             QLocale::Macao,
+                                             QLocale::Mozambique,
+                                             QLocale::SaoTomeAndPrincipe,
+                                             QLocale::Switzerland};
+        return std::ranges::find(Portugal, locale.territory()) != Portugal.end()
+                   ? QStringLiteral("pt_PT")
+                   : QStringLiteral("pt_BR");
+    }
+    default:
         return {};
-    return locale.script() == QLocale::TraditionalHanScript ? QStringLiteral("zh_TW")
-                                                            : QStringLiteral("zh_CN");
+    }
 }
 
 } // namespace
@@ -63,10 +88,14 @@ QStringList InterfaceLanguage::available()
 QString InterfaceLanguage::choose(const QStringList &uiLanguages, const QStringList &available)
 {
     for (const QString &uiLanguage : uiLanguages) {
-        if (QLocale(uiLanguage).language() == QLocale::English)
+        const QLocale locale(uiLanguage);
+        if (locale.language() == QLocale::English)
             return {};
         const QString name = QString(uiLanguage).replace(u'-', u'_');
-        for (const QString &candidate : {name, languageAlone(name), byScript(uiLanguage)}) {
+        // Last, the language as QLocale codes it today: "tl" (Tagalog) reads Filipino, "no"
+        // (Norwegian) Bokmål.
+        for (const QString &candidate : {name, languageAlone(name), byStandard(locale),
+                                         QLocale::languageToCode(locale.language())}) {
             if (available.contains(candidate))
                 return candidate;
         }

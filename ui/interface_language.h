@@ -25,8 +25,10 @@ public:
     static QStringList available();
 
     // A language takes its own translation or, failing that, the one for its language alone
-    // ("de-AT" takes "de"), never another country's ("pt-PT" does not take "pt_BR"). English
-    // anywhere in the list ends the search: the user prefers it to what follows.
+    // ("de-AT" takes "de") or for the written standard its country follows ("pt-AO" takes
+    // "pt_PT", "zh-HK" "zh_TW"), and old or broader codes take today's ("no" takes Bokmål's
+    // "nb", "tl" Filipino's "fil"); Nynorsk only when asked for by name. English anywhere in the
+    // list ends the search: the user prefers it to what follows.
     static QString choose(const QStringList &uiLanguages, const QStringList &available);
 
 private:
