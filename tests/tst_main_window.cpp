@@ -326,6 +326,33 @@ void TestMainWindow::readsAndShowsNumbersAsItsLocaleDoes_data()
         << QStringLiteral("\u0661\u066C\u0667\u0665\u0664\u066B\u0660\u0660");
     QTest::newRow("en_US numbers, Arabic window") << "en_US" << QStringList{"ar-EG"} << "Text1"
         << "300000" << "1,754.00";
+    // One row for each other system of digits a locale writes numbers in, beside the other two
+    // fields' Latin starting values.
+    QTest::newRow("bn_BD Bengali digits") << "bn_BD" << QStringList{"bn-BD"} << "Text1"
+        << QStringLiteral("\u09E9\u09E6\u09E6\u09E6\u09E6\u09E6")
+        << QStringLiteral("\u09E7,\u09ED\u09EB\u09EA.\u09E6\u09E6");
+    QTest::newRow("mr_IN Devanagari digits for Latin ones") << "mr_IN" << QStringList{"mr-IN"}
+        << "Text1" << "300000" << QStringLiteral("\u0967,\u096D\u096B\u096A.\u0966\u0966");
+    QTest::newRow("ur_IN extended Arabic-Indic digits") << "ur_IN" << QStringList{"ur-IN"}
+        << "Text1"
+        << QStringLiteral("\u06F3\u06F0\u06F0\u06F0\u06F0\u06F0")
+        << QStringLiteral("\u06F1\u066C\u06F7\u06F5\u06F4\u066B\u06F0\u06F0");
+    QTest::newRow("my_MM Myanmar digits") << "my_MM" << QStringList() << "Text1"
+        << QStringLiteral("\u1043\u1040\u1040\u1040\u1040\u1040")
+        << QStringLiteral("\u1041,\u1047\u1045\u1044.\u1040\u1040");
+    QTest::newRow("dz_BT Tibetan digits") << "dz_BT" << QStringList() << "Text1"
+        << QStringLiteral("\u0F23\u0F20\u0F20\u0F20\u0F20\u0F20")
+        << QStringLiteral("\u0F21,\u0F27\u0F25\u0F24.\u0F20\u0F20");
+    QTest::newRow("sat_IN Ol Chiki digits") << "sat_IN" << QStringList() << "Text1"
+        << QStringLiteral("\u1C53\u1C50\u1C50\u1C50\u1C50\u1C50")
+        << QStringLiteral("\u1C51,\u1C57\u1C55\u1C54.\u1C50\u1C50");
+    // Digits outside the Basic Multilingual Plane, two code units each.
+    QTest::newRow("ccp_BD Chakma digits") << "ccp_BD" << QStringList() << "Text1"
+        << QStringLiteral("\U00011139\U00011136\U00011136\U00011136\U00011136\U00011136")
+        << QStringLiteral("\U00011137,\U0001113D\U0001113B\U0001113A.\U00011136\U00011136");
+    QTest::newRow("ff_Adlm_GN Adlam digits") << "ff_Adlm_GN" << QStringList() << "Text1"
+        << QStringLiteral("\U0001E953\U0001E950\U0001E950\U0001E950\U0001E950\U0001E950")
+        << QStringLiteral("\U0001E951\u2E41\U0001E957\U0001E955\U0001E954.\U0001E950\U0001E950");
     // clang-format on
 }
 

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>Án&amp;o</translation>
+        <translation>&amp;Áno</translation>
     </message>
     <message>
         <source>Help</source>
@@ -74,6 +74,17 @@
     <message>
         <source>Yes to &amp;All</source>
         <translation>Áno pre &amp;všetko</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Zrušiť</translation>
     </message>
 </context>
 </TS>

@@ -98,7 +98,7 @@ Els camps només poden contenir xifres.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>Quinzenal</translation>
+        <translation>Cada dues setmanes</translation>
     </message>
     <message>
         <source>Weekly</source>

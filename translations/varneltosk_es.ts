@@ -98,7 +98,7 @@ Los campos solo pueden contener dígitos.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>Quincenal</translation>
+        <translation>Cada dos semanas</translation>
     </message>
     <message>
         <source>Weekly</source>

@@ -75,7 +75,7 @@ I campi possono contenere solo cifre.</translation>
     <name>Links</name>
     <message>
         <source>Get discounted mortgage</source>
-        <translation>Mutuo a tasso agevolato</translation>
+        <translation>Mutuo a tasso scontato</translation>
     </message>
     <message>
         <source>Online calc...</source>

@@ -98,7 +98,7 @@ Os campos só podem conter dígitos.</translation>
     </message>
     <message>
         <source>Bi-Weekly</source>
-        <translation>Quinzenal</translation>
+        <translation>A cada duas semanas</translation>
     </message>
     <message>
         <source>Weekly</source>

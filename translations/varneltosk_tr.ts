@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>Interest rate (%)</source>
-        <translation>Faiz oranı (%)</translation>
+        <translation>Yıllık faiz oranı (%)</translation>
     </message>
     <message>
         <source>Term in years</source>

@@ -74,6 +74,9 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setTextInteractionFlags(Qt::NoTextInteraction);
 
     QFont linkFont(WindowDesign::LinkFontFamily.toString());
+    // Letters the design's font lacks come from the application's fonts, as in the other captions.
+    linkFont.setFamilies(QStringList{WindowDesign::LinkFontFamily.toString()} +
+                         QApplication::font().families());
     linkFont.setPointSizeF(WindowDesign::LinkFontPointSize);
     linkFont.setWeight(QFont::Normal);
     linkFont.setUnderline(true);
