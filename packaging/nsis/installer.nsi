@@ -87,10 +87,23 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VARNELTOSK_VERSION}"
 
 ; Starts this program again, elevated, with the given parameters, waits for it and quits.
 ; ShellExecute does not hand back the exit code: the entry in HKLM tells whether it did its work.
-!macro RunElevated PARAMETERS EXPECT_ENTRY
-    HideWindow
+; Where that run still has no administrator's rights (no UAC to ask), it gives up rather than
+; asking again.
+!macro RunElevated FUNCTION_PREFIX PARAMETERS EXPECT_ENTRY
+    ${${FUNCTION_PREFIX}GetParameters} $0
     ClearErrors
-    ExecShellWait "runas" "$EXEPATH" "${PARAMETERS}"
+    ${${FUNCTION_PREFIX}GetOptions} $0 "/Elevated" $1
+    ${IfNot} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP \
+            "Only an administrator can do this for all users of this computer." /SD IDOK
+        SetErrorLevel 5
+        Quit
+    ${EndIf}
+    HideWindow
+    ; Out of the installation folder, so that the elevated uninstaller can remove it.
+    SetOutPath $TEMP
+    ClearErrors
+    ExecShellWait "runas" "$EXEPATH" "/Elevated ${PARAMETERS}"
     ${If} ${Errors}
         ; Refused at the prompt, or no administrator at hand.
         SetErrorLevel 1223
@@ -149,7 +162,7 @@ Function UseScope
         !insertmacro PushIsAdmin
         Pop $0
         ${If} $0 != 1
-            !insertmacro RunElevated "/AllUsers $Parameters" 1
+            !insertmacro RunElevated "" "/AllUsers $Parameters" 1
         ${EndIf}
         SetShellVarContext all
     ${Else}
@@ -265,9 +278,9 @@ Function un.onInit
         Pop $0
         ${If} $0 != 1
             ${If} ${Silent}
-                !insertmacro RunElevated "/S _?=$INSTDIR" 0
+                !insertmacro RunElevated un. "/S _?=$INSTDIR" 0
             ${Else}
-                !insertmacro RunElevated "_?=$INSTDIR" 0
+                !insertmacro RunElevated un. "_?=$INSTDIR" 0
             ${EndIf}
         ${EndIf}
         SetShellVarContext all
