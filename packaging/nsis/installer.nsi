@@ -222,10 +222,31 @@ Function ScopePage
     ${Else}
         ${NSD_Check} $1
     ${EndIf}
+    ${NSD_OnClick} $1 ScopePageShield
+    ${NSD_OnClick} $ScopePage.AllUsers ScopePageShield
+    Push $1
+    Call ScopePageShield
     nsDialogs::Show
 FunctionEnd
 
+; The Next button carries Windows' shield while going on will ask for an administrator.
+Function ScopePageShield
+    Pop $0 ; the control clicked, if any
+    ${NSD_GetState} $ScopePage.AllUsers $0
+    !insertmacro PushIsAdmin
+    Pop $1
+    GetDlgItem $2 $HWNDPARENT 1
+    ${If} $0 == ${BST_CHECKED}
+    ${AndIf} $1 != 1
+        SendMessage $2 ${BCM_SETSHIELD} 0 1
+    ${Else}
+        SendMessage $2 ${BCM_SETSHIELD} 0 0
+    ${EndIf}
+FunctionEnd
+
 Function ScopePageLeave
+    GetDlgItem $0 $HWNDPARENT 1
+    SendMessage $0 ${BCM_SETSHIELD} 0 0
     ${NSD_GetState} $ScopePage.AllUsers $0
     ${If} $0 == ${BST_CHECKED}
         StrCpy $Scope AllUsers
