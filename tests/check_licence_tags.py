@@ -8,7 +8,7 @@ import pathlib
 import sys
 
 TAG = "SPDX-License-Identifier: GPL-3.0-or-later"
-SOURCES = (".cpp", ".h", ".in", ".py", ".cmake", ".qrc", ".nsi", ".nsh", ".dict")
+SOURCES = (".cpp", ".h", ".in", ".py", ".cmake", ".qrc", ".nsi", ".dict")
 SKIPPED = {".git", "build", "corpus", "docs", "translations"}
 LEFT_OUT = {"THIRD-PARTY.txt.in"}  # texts shipped as they are, without comments
 

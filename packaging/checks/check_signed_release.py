@@ -13,7 +13,7 @@ thrown away after it, and checks the signed files as a user would:
   checksums  gpg --verify accepts SHA256SUMS.asc, and refuses it for SHA256SUMS with a changed line
   debian     the Debian package's upload signed with debsign: dscverify accepts the .dsc
   wine       the signed installer installs, the signed program shows its window, and the signed
-             uninstaller takes it away again
+             uninstaller takes it away again (the uninstaller it installed is the one verified)
 
 Usage: check_signed_release.py SOURCE_ROOT WINDOWS_BUILD DEBIAN_WORK WORK
   (under an X display: xvfb-run -a)
@@ -28,7 +28,7 @@ import tempfile
 import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from check_windows_packages import Wine  # noqa: E402
+from check_windows_packages import Wine, uninstall_command  # noqa: E402
 
 BASE_NAME = "VarnelTosk-1.00-win64"
 PROGRAM = "VarnelTosk.exe"
@@ -198,54 +198,34 @@ def check_unsigned(scripts, signed, build):
     expect(result.returncode == 0, f"scripts/check-signed fails:\n{result.stderr}")
 
 
-def window_shown(title):
-    tree = run("xwininfo", "-root", "-tree", check=False).stdout
-    return f'"{title}"' in tree
-
-
 def check_wine(source, build, signed):
+    """Installs with the signed installer for the current user, starts the signed program and
+    waits for its window, and uninstalls with the signed uninstaller, which it returns a copy of."""
     wine = Wine(str(source / "cmake" / "wine-run"), str(build / "wine"))
-    drive_c = wine.drive_c
-
-    def installed():
-        return [p for p in drive_c.rglob(PROGRAM) if "windows" not in p.parts]
-
-    for left in installed():  # by an earlier, failed run
-        for uninstaller in left.parent.glob("Uninstall*.exe"):
-            wine.run(str(uninstaller), "/S", check=False)
+    for entry in wine.entries().values():  # left behind by an earlier, failed run
+        wine.run(*uninstall_command(entry), check=False)
     wine.run(str(signed / f"{BASE_NAME}.exe"), "/S")
-    programs = installed()
-    if not expect(len(programs) == 1, f"the signed installer installed {programs}"):
+    entries = list(wine.entries().values())
+    if not expect(len(entries) == 1, f"the signed installer made {len(entries)} entries in "
+                                     "Apps & features, not one"):
         return None
-    program = programs[0]
-    expect(program.read_bytes() == (signed / PROGRAM).read_bytes(),
+    program, uninstaller = entries[0]["DisplayIcon"], uninstall_command(entries[0])[0]
+    expect(wine.unix_path(program).read_bytes() == (signed / PROGRAM).read_bytes(),
            "the installed program is not the signed one")
+    kept = signed / "installed-uninstaller.exe"
+    shutil.copy(wine.unix_path(uninstaller), kept)
 
-    started = subprocess.Popen(wine.command + [str(program)], stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
-    deadline = time.monotonic() + 60
-    while time.monotonic() < deadline and not window_shown(WINDOW_TITLE):
-        time.sleep(0.5)
-    expect(window_shown(WINDOW_TITLE), f"the signed program shows no window {WINDOW_TITLE!r}")
-    # taskkill without /f asks the window to close, as closing it by hand does.
-    subprocess.run(wine.command + ["taskkill", "/im", PROGRAM], capture_output=True)
+    wine.start(program)
     try:
-        started.wait(timeout=30)
-    except subprocess.TimeoutExpired:
-        expect(False, "the signed program did not close when asked")
-        subprocess.run(["wineserver", "--kill"],
-                       env=dict(os.environ, WINEPREFIX=str(drive_c.parent)))
-        started.wait()
-    wine.wait()
+        subprocess.run(["xdotool", "search", "--sync", "--name", f"^{WINDOW_TITLE}$"],
+                       capture_output=True, timeout=120, check=True)
+    except subprocess.SubprocessError:
+        expect(False, "the signed program showed no window")
+    wine.stop_all()
 
-    uninstallers = [p for p in program.parent.glob("*.exe") if p.name != PROGRAM]
-    if expect(len(uninstallers) == 1, f"beside the program: {uninstallers}"):
-        kept = signed / "installed-uninstaller.exe"
-        shutil.copy(uninstallers[0], kept)
-        wine.run(str(uninstallers[0]), "/S")
-        expect(not program.exists(), f"the signed uninstaller left {program}")
-        return kept
-    return None
+    wine.run(*uninstall_command(entries[0]))
+    expect(not wine.unix_path(program).exists(), f"the signed uninstaller left {program}")
+    return kept
 
 
 def unsigned_packages(build):
