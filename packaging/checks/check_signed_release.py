@@ -26,6 +26,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from check_windows_packages import Wine, uninstall_command  # noqa: E402
@@ -124,7 +125,7 @@ def verify(path, ca):
 def check_authenticode(files, ca, scratch):
     for name, path in files.items():
         result = verify(path, ca)
-        if expect(result.returncode == 0, f"osslsigncode verify refuses the signed {name}:\n"
+        if expect(result.returncode == 0, f"osslsigncode verify refuses {name}:\n"
                                           f"{result.stdout}{result.stderr}"):
             lines = [line.strip() for line in result.stdout.splitlines()]
             signer = next(line for line in lines if line.startswith("Subject:"))
@@ -135,12 +136,12 @@ def check_authenticode(files, ca, scratch):
         data[len(data) // 2] ^= 0x01
         changed.write_bytes(data)
         expect(verify(changed, ca).returncode != 0,
-               f"osslsigncode verify accepts the {name} changed by one byte after signing")
+               f"osslsigncode verify accepts {name} changed by one byte after signing")
         changed.unlink()
 
 
 def check_token(scripts, build, keys, scratch):
-    copy = scratch / PROGRAM
+    copy = scratch / f"token-signed-{PROGRAM}"
     shutil.copy(build / PROGRAM, copy)
     environment = {key: value for key, value in os.environ.items()
                    if not key.startswith("VARNELTOSK_SIGN_")}
@@ -252,7 +253,11 @@ def main():
                  run, scripts / "pack-windows", build, signed)
             uninstaller = step("installing, starting and uninstalling under Wine", check_wine,
                                source, build, signed)
-            files = {PROGRAM: signed / PROGRAM, f"{BASE_NAME}.exe": signed / f"{BASE_NAME}.exe"}
+            in_zip = work / PROGRAM
+            with zipfile.ZipFile(signed / f"{BASE_NAME}.zip") as archive:
+                in_zip.write_bytes(archive.read(f"{BASE_NAME}/{PROGRAM}"))
+            files = {"the program from the zip": in_zip,
+                     "the installer": signed / f"{BASE_NAME}.exe"}
             if uninstaller:
                 files["the uninstaller it installed"] = uninstaller
             step("osslsigncode verify, and a byte changed after signing", check_authenticode,
