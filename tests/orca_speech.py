@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real window by keyboard with the Orca screen reader running; checks what Orca says.
 
-Runs on the private D-Bus session bus that dbus-run-session gives it, with a virtual display, an
+Runs on the private D-Bus bus that dbus-run-session gives it, with a virtual display, an
 accessibility bus of its own and Orca with throw-away settings. Orca speaks to no synthesizer; its
 debug log records every utterance. At the end an AT-SPI client of its own (pyatspi) asks every
 object with text for the character, word, sentence and line at, before and after both ends of
@@ -28,7 +28,7 @@ ABOUT = re.compile("Varnel Tosk 1.0\nBy Velmora Software\nCopyright © \\d{4} Ve
                    "Browse to Velmora home page\\?")
 
 
-class Session:
+class OrcaRun:
     def __init__(self, work):
         self.work = work
         self.log = work / "orca.log"
@@ -130,69 +130,69 @@ class Session:
         self.run("xdotool", "windowfocus", "--sync", self.window)
 
 
-def use_the_window(session):
-    session.focus_window()
-    session.expect("Loan amount ($/€/£) text.", "250000.")
+def use_the_window(orca):
+    orca.focus_window()
+    orca.expect("Loan amount ($/€/£) text.", "250000.")
 
     # Every control in the tab order, with its caption and its whole value.
-    session.keys("Tab")
-    session.expect("Interest rate (%) text.", "5 selected.")
-    session.keys("Tab")
-    session.expect("Term in years text.", "25 selected.")
-    session.keys("Tab")
-    session.expect("Payment frequency combo box.", "Monthly.")
-    session.keys("Tab")
-    session.expect("Periodical payment ($/€/£) text.")
-    session.keys("Tab")
-    session.expect("calc push button.")
-    session.keys("space", "shift+Tab")
-    session.expect("Periodical payment ($/€/£) text.", "1,461.00 selected.")
+    orca.keys("Tab")
+    orca.expect("Interest rate (%) text.", "5 selected.")
+    orca.keys("Tab")
+    orca.expect("Term in years text.", "25 selected.")
+    orca.keys("Tab")
+    orca.expect("Payment frequency combo box.", "Monthly.")
+    orca.keys("Tab")
+    orca.expect("Periodical payment ($/€/£) text.")
+    orca.keys("Tab")
+    orca.expect("calc push button.")
+    orca.keys("space", "shift+Tab")
+    orca.expect("Periodical payment ($/€/£) text.", "1,461.00 selected.")
 
     # The frequency changed twice.
-    session.keys("shift+Tab")
-    session.expect("Payment frequency combo box.", "Monthly.")
-    session.keys("Down")
-    session.expect("Bi-Weekly.")
-    session.keys("Down")
-    session.expect("Weekly.")
+    orca.keys("shift+Tab")
+    orca.expect("Payment frequency combo box.", "Monthly.")
+    orca.keys("Down")
+    orca.expect("Bi-Weekly.")
+    orca.keys("Down")
+    orca.expect("Weekly.")
 
     # A bad amount and a zero rate typed: told once as they turn yellow, and again on return.
-    session.keys("Tab", "Tab", "Tab")
-    session.expect("Loan amount ($/€/£) text.", "250000 selected.")
-    session.type("abc")
-    session.keys("Tab")
-    spoken = session.expect("Needs a number.", "Interest rate (%) text.", "5 selected.")
+    orca.keys("Tab", "Tab", "Tab")
+    orca.expect("Loan amount ($/€/£) text.", "250000 selected.")
+    orca.type("abc")
+    orca.keys("Tab")
+    spoken = orca.expect("Needs a number.", "Interest rate (%) text.", "5 selected.")
     if spoken.count("Needs a number.") != 1:
-        session.faults.append(f"'Needs a number.' said {spoken.count('Needs a number.')} times")
-    session.type("0")
-    session.expect("Needs a number other than zero.")
-    session.keys("shift+Tab")
-    session.expect("Loan amount ($/€/£) text.", "abc selected.", "Needs a number.")
+        orca.faults.append(f"'Needs a number.' said {spoken.count('Needs a number.')} times")
+    orca.type("0")
+    orca.expect("Needs a number other than zero.")
+    orca.keys("shift+Tab")
+    orca.expect("Loan amount ($/€/£) text.", "abc selected.", "Needs a number.")
 
     # Calc with a bad field.
-    session.keys("Tab", "Tab", "Tab", "Tab", "Tab")
-    session.expect("calc push button.")
-    session.keys("space")
-    session.expect("alert VarnelTosk.", CORRECTION, "OK push button.")
-    session.keys("Return")
-    session.focus_window()
-    session.expect("calc push button.")
+    orca.keys("Tab", "Tab", "Tab", "Tab", "Tab")
+    orca.expect("calc push button.")
+    orca.keys("space")
+    orca.expect("alert VarnelTosk.", CORRECTION, "OK push button.")
+    orca.keys("Return")
+    orca.focus_window()
+    orca.expect("calc push button.")
 
     # The menu bar and the About box.
-    session.tap_alt()
-    session.expect("Online calc...")
-    session.keys("Right")
-    session.expect("Terms of Use...")
-    session.keys("Right")
-    session.expect("About...")
-    session.keys("Return")
-    session.expect("alert VarnelTosk.", ABOUT, "OK push button.")
-    session.keys("Tab")
-    session.expect("Cancel push button.")
-    session.keys("Escape")
+    orca.tap_alt()
+    orca.expect("Online calc...")
+    orca.keys("Right")
+    orca.expect("Terms of Use...")
+    orca.keys("Right")
+    orca.expect("About...")
+    orca.keys("Return")
+    orca.expect("alert VarnelTosk.", ABOUT, "OK push button.")
+    orca.keys("Tab")
+    orca.expect("Cancel push button.")
+    orca.keys("Escape")
 
 
-def ask_at_both_ends(session):
+def ask_at_both_ends(orca):
     """Asks every object with text for the items at, before and after both ends of its text."""
     import pyatspi
 
@@ -216,33 +216,33 @@ def ask_at_both_ends(session):
                     try:
                         query(offset, boundary)
                     except Exception as error:
-                        session.faults.append(f"{name} {content!r}: {query.__name__}"
+                        orca.faults.append(f"{name} {content!r}: {query.__name__}"
                                               f"({offset}, {boundary}): {error}")
                         return
                     slowest = max(slowest, time.monotonic() - started)
     if slowest > 1.0:
-        session.faults.append(f"the slowest boundary query took {slowest:.2f} s")
+        orca.faults.append(f"the slowest boundary query took {slowest:.2f} s")
     print(f"orca_speech: {len(readers)} objects answered every boundary query at both ends, "
           f"the slowest in {slowest * 1000:.0f} ms")
 
 
 def main():
     with tempfile.TemporaryDirectory(prefix="orca-speech-") as work:
-        session = Session(Path(work))
+        orca = OrcaRun(Path(work))
         try:
-            session.start(sys.argv[1])
-            use_the_window(session)
-            ask_at_both_ends(session)
+            orca.start(sys.argv[1])
+            use_the_window(orca)
+            ask_at_both_ends(orca)
         finally:
-            session.stop()
-            for line in session.spoken():
+            orca.stop()
+            for line in orca.spoken():
                 print("orca said:", line.replace("\n", " / "))
-            if session.program_log.exists():
-                for line in session.program_log.read_text().splitlines():
+            if orca.program_log.exists():
+                for line in orca.program_log.read_text().splitlines():
                     print("program:", line)
-    for fault in session.faults:
+    for fault in orca.faults:
         print(f"orca_speech: {fault}", file=sys.stderr)
-    return 1 if session.faults else 0
+    return 1 if orca.faults else 0
 
 
 if __name__ == "__main__":
