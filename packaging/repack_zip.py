@@ -30,8 +30,7 @@ def clean_entry(entry, date_time):
     return clean
 
 
-def main():
-    path, epoch = sys.argv[1], int(sys.argv[2])
+def repack(path, epoch):
     date_time = time.gmtime(max(epoch, EARLIEST))[:6]
     with zipfile.ZipFile(path) as source:
         entries = [(entry, source.read(entry)) for entry in source.infolist()]
@@ -40,8 +39,7 @@ def main():
         for entry, data in sorted(entries, key=lambda pair: pair[0].filename):
             target.writestr(clean_entry(entry, date_time), data, compresslevel=9)
     os.replace(repacked, path)
-    return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    repack(sys.argv[1], int(sys.argv[2]))

@@ -8,7 +8,7 @@ with their real SHA-256, and prints the path of each manifest written:
                                                       default locale), ManifestVersion 1.10.0
   OUT/scoop/<moniker>.json                            the Scoop manifest
 
-Every name comes from INFO, which CMake writes from the top CMakeLists (manifest-info.json in the
+Every name comes from INFO, which CMake writes from the top CMakeLists (release-info.json in the
 build folder); the files are looked for under DOWNLOADS/VERSION/, as the release publishes them.
 
 Usage: write_manifests.py --info INFO --installer SETUP.exe --zip PORTABLE.zip --out OUT

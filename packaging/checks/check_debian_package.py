@@ -23,12 +23,13 @@ import re
 import shutil
 import subprocess
 import sys
-import time
 import xml.etree.ElementTree as ElementTree
 
-from check_packaging import RELEASE, describe, expect, failures, fresh, run
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from check_packaging import describe, expect, finish, fresh, run, say, step  # noqa: E402
 
 PACKAGE = "varneltosk"
+RELEASE = None  # the version the package is built as: debian/changelog's, read first
 EXECUTABLE = "varneltosk"
 APP_ID = "example.velmora.VarnelTosk"
 # What this machine can vary. Left out: user_group, which needs spare user accounts and sudo
@@ -38,14 +39,6 @@ VARIATIONS = ("environment", "build_path", "kernel", "aslr", "num_cpus", "time",
 # reprotest's own builds leave the tests out (the first build ran them) and use both cores.
 REPROTEST_BUILD = ('_.str_replace.build_command("dpkg-buildpackage", '
                    '"DEB_BUILD_OPTIONS=\'nocheck parallel=2\' dpkg-buildpackage -Pnocheck")')
-
-
-def step(name, action, *arguments):
-    started = time.monotonic()
-    print(f"debian: {name} ...", flush=True)
-    result = action(*arguments)
-    print(f"debian: {name} took {time.monotonic() - started:.0f} s", flush=True)
-    return result
 
 
 def copy_tree(source, destination):
@@ -78,7 +71,7 @@ def build(source, work):
                                 stdout=output, stderr=subprocess.STDOUT)
     text = log.read_text(errors="replace")
     for line in re.findall(r"^.*tests passed.*$|^Total Test time.*$", text, re.MULTILINE):
-        print(f"debian: {line}")
+        say(line)
     if result.returncode != 0:
         tail = "\n".join(text.splitlines()[-60:])
         sys.exit(f"FAIL: dpkg-buildpackage exited with {result.returncode}; the end of {log}:\n"
@@ -265,6 +258,8 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     source, work = pathlib.Path(sys.argv[1]).resolve(), pathlib.Path(sys.argv[2]).resolve()
+    global RELEASE
+    RELEASE = run("dpkg-parsechangelog", "-l", source / "debian/changelog", "-S", "Version").strip()
     fresh(work)
     step("build", build, source, work)
     program = step("package", check_package, work)
@@ -272,11 +267,7 @@ def main():
         step("hardening", check_hardening, program, work)
     step("lintian", check_lintian, work)
     step("reprotest", check_reproducible, work)
-    for failure in failures:
-        print(f"FAIL: {failure}")
-    if not failures:
-        print("debian: passed")
-    return 1 if failures else 0
+    return finish("passed")
 
 
 if __name__ == "__main__":

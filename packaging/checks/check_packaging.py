@@ -6,11 +6,13 @@
   icons      the icon files are what scripts/render-icons makes of the drawing, in the sizes and
              depths file(1) reads
   resource   the Windows resource script compiles with windres, and windres reads back exactly the
-             expected version information and a 32 x 32, 256-colour icon
+             version information of the build's release-info.json and a 32 x 32, 256-colour icon
   changelog  the Debian changelog, as dpkg-parsechangelog reads it, has the releases of
              CHANGELOG.md, newest first, each dated on its day and listing the same changes
   flags      debian/rules gives the compiler an x86-only option on x86 alone, as dpkg-buildflags
              reports the flags for each architecture
+
+It is also the module every check shares: import run, expect, step and the rest from it.
 """
 
 import argparse
@@ -18,22 +20,20 @@ import datetime
 import difflib
 import email.utils
 import filecmp
+import json
 import pathlib
 import re
+import shlex
 import shutil
 import subprocess
 import sys
-
-# The release, written out here rather than taken from the build, so that a wrong version in
-# CMake fails the checks. Change both with each release.
-RELEASE = "1.00"
-FILE_VERSION = "1, 0, 0, 0"
+import time
 
 # The version resource as `windres -O rc` writes it back; windres leaves out fields that are 0.
 VERSION_RESOURCE = """\
 1 VERSIONINFO
- FILEVERSION {file_version}
- PRODUCTVERSION {file_version}
+ FILEVERSION {windows_version}
+ PRODUCTVERSION {windows_version}
  FILEFLAGSMASK 0x3f
  FILEOS 0x4
  FILETYPE 0x1
@@ -42,12 +42,12 @@ BEGIN
   BEGIN
     BLOCK "040904B0"
     BEGIN
-      VALUE "CompanyName", "{maker}"
-      VALUE "ProductName", "{product}"
-      VALUE "FileVersion", "{release}"
-      VALUE "ProductVersion", "{release}"
-      VALUE "InternalName", "{product}"
-      VALUE "OriginalFilename", "{product}.exe"
+      VALUE "CompanyName", "{publisher}"
+      VALUE "ProductName", "{package_id}"
+      VALUE "FileVersion", "{version}"
+      VALUE "ProductVersion", "{version}"
+      VALUE "InternalName", "{package_id}"
+      VALUE "OriginalFilename", "{package_id}.exe"
     END
   END
   BLOCK "VarFileInfo"
@@ -57,30 +57,60 @@ BEGIN
 END
 """
 
+CHECK = pathlib.Path(sys.argv[0]).stem  # the running check, which starts each line it says
 failures = []
 
 
+def say(text):
+    print(f"{CHECK}: {text}", flush=True)
+
+
 def expect(condition, message):
+    """Notes and prints a failure unless the condition holds; returns the condition."""
     if not condition:
         failures.append(message)
+        print(f"FAIL: {message}", flush=True)
     return condition
 
 
-def run(*command, check=True):
+def finish(summary):
+    """The exit status: 1 after any failure, else 0, with the summary printed."""
+    if not failures:
+        say(summary)
+    return 1 if failures else 0
+
+
+def run(*command, check=True, **options):
+    """Checked, the command's output, ending the check when it fails; unchecked, its result."""
     try:
-        result = subprocess.run(command, capture_output=True, text=True)
+        result = subprocess.run([str(c) for c in command], capture_output=True, text=True,
+                                **options)
     except FileNotFoundError:
         sys.exit(f"FAIL: {command[0]} is missing; scripts/install-deps --tests installs it")
     if check and result.returncode != 0:
-        sys.exit(f"FAIL: {' '.join(map(str, command))} exited with {result.returncode}\n"
+        sys.exit(f"FAIL: {shlex.join(map(str, command))} exited with {result.returncode}:\n"
                  f"{result.stdout}{result.stderr}")
-    return result if not check else result.stdout
+    return result.stdout if check else result
+
+
+def step(name, action, *arguments):
+    """Runs one step of a check, saying how long it took."""
+    started = time.monotonic()
+    say(f"{name} ...")
+    result = action(*arguments)
+    say(f"{name} took {time.monotonic() - started:.1f} s")
+    return result
 
 
 def fresh(folder):
     shutil.rmtree(folder, ignore_errors=True)
     folder.mkdir(parents=True)
     return folder
+
+
+def release_info(path):
+    """What CMake writes of the build's release: release-info.json in the build folder."""
+    return json.loads(pathlib.Path(path).read_text(encoding="utf-8"))
 
 
 def describe(path):
@@ -113,8 +143,9 @@ def check_resource(args):
         "--input", args.rc, "--output", str(compiled))
     script = run(args.windres, "--input", str(compiled), "--output-format=rc")
     found = re.search(r"^1 VERSIONINFO$.*?^END$\n", script, re.MULTILINE | re.DOTALL)
-    wanted = VERSION_RESOURCE.format(file_version=FILE_VERSION, release=RELEASE,
-                                     maker=args.maker, product=args.product)
+    info = release_info(args.info)
+    windows_version = info["file_version"].replace(".", ", ")
+    wanted = VERSION_RESOURCE.format(**info, windows_version=windows_version)
     if expect(found, "the compiled resources hold no version information named 1"):
         difference = "".join(difflib.unified_diff(wanted.splitlines(True),
                                                   found.group(0).splitlines(True),
@@ -197,17 +228,13 @@ def main():
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("check", choices=("icons", "resource", "changelog", "flags"))
     parser.add_argument("--work", required=True, help="a scratch folder")
-    for option in ("--icons", "--render-icons", "--windres", "--rc", "--maker", "--product",
-                   "--release-notes", "--changelog", "--rules"):
+    for option in ("--icons", "--render-icons", "--windres", "--rc", "--info", "--release-notes",
+                   "--changelog", "--rules"):
         parser.add_argument(option)
     args = parser.parse_args()
     {"icons": check_icons, "resource": check_resource,
      "changelog": check_changelog, "flags": check_flags}[args.check](args)
-    for failure in failures:
-        print(f"FAIL: {failure}")
-    if not failures:
-        print(f"{args.check}: passed")
-    return 1 if failures else 0
+    return finish(f"{args.check}: passed")
 
 
 if __name__ == "__main__":

@@ -26,45 +26,17 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import zipfile
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from check_packaging import expect, finish, release_info, run, say, step  # noqa: E402
 from check_windows_packages import Wine, uninstall_command  # noqa: E402
 
-BASE_NAME = "VarnelTosk-1.00-win64"
-PROGRAM = "VarnelTosk.exe"
 WINDOW_TITLE = "Varnel Tosk"
 PASSPHRASE = "throw-away passphrase"
 PIN = "4321"
 TOKEN, KEY_LABEL = "varneltosk-test", "code-signing"
 SOFTHSM_MODULE = "/usr/lib/softhsm/libsofthsm2.so"
-
-failures = []
-
-
-def expect(condition, message):
-    if not condition:
-        failures.append(message)
-        print(f"FAIL: {message}", flush=True)
-    return condition
-
-
-def run(*command, check=True, **options):
-    result = subprocess.run([str(c) for c in command], capture_output=True, text=True, **options)
-    if check and result.returncode != 0:
-        sys.exit(f"FAIL: {' '.join(map(str, command))} exited with {result.returncode}:\n"
-                 f"{result.stdout}{result.stderr}")
-    return result
-
-
-def step(name, action, *arguments):
-    started = time.monotonic()
-    print(f"signing: {name} ...", flush=True)
-    result = action(*arguments)
-    print(f"signing: {name} took {time.monotonic() - started:.1f} s", flush=True)
-    return result
-
 
 def make_keys(keys):
     """A certificate authority and a code-signing certificate it issued, the key as a PKCS#12
@@ -107,7 +79,7 @@ def make_keys(keys):
     os.environ["GNUPGHOME"] = str(home)
     run("gpg", "--batch", "--quiet", "--passphrase", "", "--quick-gen-key",
         "VarnelTosk throw-away test signer <signer@velmora.invalid>", "ed25519", "sign", "2d")
-    listed = run("gpg", "--list-secret-keys", "--with-colons").stdout
+    listed = run("gpg", "--list-secret-keys", "--with-colons")
     fingerprint = next(line.split(":")[9] for line in listed.splitlines()
                        if line.startswith("fpr:"))
     with (keys / "openpgp-public.gpg").open("wb") as public:
@@ -130,8 +102,7 @@ def check_authenticode(files, ca, scratch):
                                           f"{result.stdout}{result.stderr}"):
             lines = [line.strip() for line in result.stdout.splitlines()]
             signer = next(line for line in lines if line.startswith("Subject:"))
-            print(f"signing: osslsigncode verify -CAfile ca.pem {name}: {signer}; "
-                  f"{'; '.join(lines[-2:])}")
+            say(f"osslsigncode verify -CAfile ca.pem {name}: {signer}; {'; '.join(lines[-2:])}")
         changed = scratch / f"changed-{path.name}"
         data = bytearray(path.read_bytes())
         data[len(data) // 2] ^= 0x01
@@ -141,9 +112,9 @@ def check_authenticode(files, ca, scratch):
         changed.unlink()
 
 
-def check_token(scripts, build, keys, scratch):
-    copy = scratch / f"token-signed-{PROGRAM}"
-    shutil.copy(build / PROGRAM, copy)
+def check_token(scripts, build, program, keys, scratch):
+    copy = scratch / f"token-signed-{program}"
+    shutil.copy(build / program, copy)
     environment = {key: value for key, value in os.environ.items()
                    if not key.startswith("VARNELTOSK_SIGN_")}
     environment.update(VARNELTOSK_SIGN_PKCS11_MODULE=SOFTHSM_MODULE,
@@ -157,10 +128,10 @@ def check_token(scripts, build, keys, scratch):
                                    f"key on the token:\n{result.stdout}{result.stderr}")
 
 
-def check_checksums(scripts, signed):
-    names = [f"{BASE_NAME}.zip", f"{BASE_NAME}.exe"]
+def check_checksums(scripts, signed, info):
+    names = [info["zip"], info["installer"]]
     sums = signed / "SHA256SUMS"
-    sums.write_text(run("sha256sum", "--", *names, cwd=signed).stdout)
+    sums.write_text(run("sha256sum", "--", *names, cwd=signed))
     run(scripts / "sign", "openpgp", sums)
     accepted = run("gpg", "--verify", sums.with_name("SHA256SUMS.asc"), sums, check=False)
     expect(accepted.returncode == 0, f"gpg --verify refuses SHA256SUMS.asc: {accepted.stderr}")
@@ -200,19 +171,19 @@ def check_unsigned(scripts, signed, build):
     expect(result.returncode == 0, f"scripts/check-signed fails:\n{result.stderr}")
 
 
-def check_wine(source, build, signed):
+def check_wine(source, build, signed, info):
     """Installs with the signed installer for the current user, starts the signed program and
     waits for its window, and uninstalls with the signed uninstaller, which it returns a copy of."""
     wine = Wine(str(source / "cmake" / "wine-run"), str(build / "wine"))
     for entry in wine.entries().values():  # left behind by an earlier, failed run
         wine.run(*uninstall_command(entry), check=False)
-    wine.run(str(signed / f"{BASE_NAME}.exe"), "/S")
+    wine.run(str(signed / info["installer"]), "/S")
     entries = list(wine.entries().values())
     if not expect(len(entries) == 1, f"the signed installer made {len(entries)} entries in "
                                      "Apps & features, not one"):
         return None
     program, uninstaller = entries[0]["DisplayIcon"], uninstall_command(entries[0])[0]
-    expect(wine.unix_path(program).read_bytes() == (signed / PROGRAM).read_bytes(),
+    expect(wine.unix_path(program).read_bytes() == (signed / info["program"]).read_bytes(),
            "the installed program is not the signed one")
     kept = signed / "installed-uninstaller.exe"
     shutil.copy(wine.unix_path(uninstaller), kept)
@@ -230,13 +201,13 @@ def check_wine(source, build, signed):
     return kept
 
 
-def unsigned_packages(build):
+def unsigned_packages(build, info):
     """The build folder's own packages, which scripts/check-signed compares with; the Windows
     tests make them, and a program built since makes them again."""
-    packages = [build / "packages" / f"{BASE_NAME}.{suffix}" for suffix in ("zip", "exe")]
-    built = (build / PROGRAM).stat().st_mtime
+    packages = [pathlib.Path(info["packages"]) / info[kind] for kind in ("zip", "installer")]
+    built = (build / info["program"]).stat().st_mtime
     if not all(p.is_file() and p.stat().st_mtime >= built for p in packages):
-        print("signing: packing the unsigned zip and installer in the build folder", flush=True)
+        say("packing the unsigned zip and installer in the build folder")
         run("cpack", "--config", build / "CPackConfig.cmake")
 
 
@@ -244,7 +215,9 @@ def main():
     source, build, debian_work, work = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
     signed = work / "windows"
     scripts = source / "scripts"
-    unsigned_packages(build)
+    info = release_info(build / "release-info.json")
+    program, installer = info["program"], signed / info["installer"]
+    unsigned_packages(build, info)
     with tempfile.TemporaryDirectory(prefix="varneltosk-keys-") as temporary:
         keys = pathlib.Path(temporary)
         ca = keys / "ca.pem"
@@ -253,31 +226,27 @@ def main():
             step("packing the signed zip and installer (scripts/pack-windows)",
                  run, scripts / "pack-windows", build, signed)
             uninstaller = step("installing, starting and uninstalling under Wine", check_wine,
-                               source, build, signed)
-            in_zip = work / PROGRAM
-            with zipfile.ZipFile(signed / f"{BASE_NAME}.zip") as archive:
-                in_zip.write_bytes(archive.read(f"{BASE_NAME}/{PROGRAM}"))
-            files = {"the program from the zip": in_zip,
-                     "the installer": signed / f"{BASE_NAME}.exe"}
+                               source, build, signed, info)
+            in_zip = work / program
+            with zipfile.ZipFile(signed / info["zip"]) as archive:
+                in_zip.write_bytes(archive.read(f"{info['download_name']}/{program}"))
+            files = {"the program from the zip": in_zip, "the installer": installer}
             if uninstaller:
                 files["the uninstaller it installed"] = uninstaller
             step("osslsigncode verify, and a byte changed after signing", check_authenticode,
                  files, ca, work)
-            step("signing with the key on a PKCS#11 token", check_token, scripts, build, keys,
-                 work)
+            step("signing with the key on a PKCS#11 token", check_token, scripts, build, program,
+                 keys, work)
             step("removing the signatures (scripts/check-signed)", check_unsigned, scripts,
                  signed, build)
-            step("signing SHA256SUMS, gpg --verify", check_checksums, scripts, signed)
+            step("signing SHA256SUMS, gpg --verify", check_checksums, scripts, signed, info)
             step("signing the Debian upload, dscverify", check_debian, scripts, debian_work,
                  work / "debian", keys / "openpgp-public.gpg")
         finally:
             if os.environ.get("GNUPGHOME", "").startswith(temporary):
                 subprocess.run(["gpgconf", "--kill", "gpg-agent"], check=False)
-    if not failures:
-        print("signing: the signed release verifies, and its files are the build's unsigned ones "
-              "with signatures added")
-    return 1 if failures else 0
-
+    return finish("the signed release verifies, and its files are the build's unsigned ones "
+                  "with signatures added")
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -8,7 +8,8 @@ Windows reads on starting it, dated at the release, placed anywhere in memory, i
 run as code, and its functions guarded against overwriting their stack.
 
 The expected values are written out here, as a Windows user would read them, rather than taken
-from the build's own variables.
+from the build's own variables: this is the one check that holds the release's version and date
+written out, so that a wrong version in CMake fails it. Change them with each release.
 
 Usage: check_windows_executable.py EXE ICO
 """
@@ -19,6 +20,9 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 import pefile
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from check_packaging import expect, finish  # noqa: E402
 
 FILE_VERSION = (1, 0, 0, 0)
 PRODUCT_VERSION = (1, 0, 0, 0)
@@ -103,7 +107,7 @@ def resources(pe, kind):
     return found
 
 
-def check_manifest(manifests, expect):
+def check_manifest(manifests):
     expect(list(manifests) == [1], f"manifest resources {list(manifests)}, not one named 1")
     if 1 not in manifests:
         return
@@ -132,12 +136,6 @@ def check_manifest(manifests, expect):
 
 def main():
     exe, ico = sys.argv[1], sys.argv[2]
-    failures = []
-
-    def expect(condition, message):
-        if not condition:
-            failures.append(message)
-
     pe = pefile.PE(exe)
     expect(pe.FILE_HEADER.Machine == pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"],
            f"machine is {pe.FILE_HEADER.Machine:#x}, not x86-64")
@@ -192,14 +190,9 @@ def main():
         expect(images == expected,
                f"the icon's images are not those of {ico}")
 
-    check_manifest(resources(pe, RT_MANIFEST), expect)
-
-    for failure in failures:
-        print(f"FAIL: {failure}")
-    if not failures:
-        print(f"{exe}: GUI x86-64, imports {', '.join(imports)}; version, icon, manifest, "
-              "time stamp and hardening as expected")
-    return 1 if failures else 0
+    check_manifest(resources(pe, RT_MANIFEST))
+    return finish(f"{exe}: GUI x86-64, imports {', '.join(imports)}; version, icon, manifest, "
+                  "time stamp and hardening as expected")
 
 
 if __name__ == "__main__":

@@ -11,7 +11,9 @@ run as the entry's QuietUninstallString says, leaves the drive and the registry 
 Last, the installer of the first release (CPack's own template, for all users) is installed and
 ours is run over it: one entry remains, and uninstalling it leaves nothing of either.
 
-Usage: check_windows_packages.py --cpack CPACK --config CPackConfig.cmake --packages DIR
+The names of the files and the version come from the build's release-info.json.
+
+Usage: check_windows_packages.py --cpack CPACK --config CPackConfig.cmake --info release-info.json
            --wine-run WINE_RUN STATE_DIR --exe VarnelTosk.exe --work DIR
 """
 
@@ -23,12 +25,12 @@ import subprocess
 import sys
 import zipfile
 
-BASE_NAME = "VarnelTosk-1.00-win64"
-PROGRAM = "VarnelTosk.exe"
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from check_packaging import expect, finish, release_info  # noqa: E402
+
 WINDOW_TITLE = "Varnel Tosk"
 SHORTCUT = "Varnel Tosk.lnk"
 UNINSTALLER = "Uninstall.exe"
-FILES = sorted([PROGRAM, "LICENSE.txt", "THIRD-PARTY.txt"])
 ENTRY_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\VarnelTosk"
 ROOTS = ("HKCU", "HKLM")
 # What the registry and the drive may mention of the program once it is gone: nothing.
@@ -132,30 +134,27 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--cpack", required=True)
     parser.add_argument("--config", required=True)
-    parser.add_argument("--packages", required=True)
+    parser.add_argument("--info", required=True)
     parser.add_argument("--wine-run", nargs=2, required=True)
     parser.add_argument("--exe", required=True)
     parser.add_argument("--work", required=True)
     args = parser.parse_args()
-    failures = []
+    info = release_info(args.info)
+    base, exe = info["download_name"], info["program"]
+    packed = sorted([exe, "LICENSE.txt", "THIRD-PARTY.txt"])
 
-    def expect(condition, message):
-        if not condition:
-            failures.append(message)
-        return condition
-
-    packages = pathlib.Path(args.packages)
-    for old in packages.glob(BASE_NAME + ".*"):
+    packages = pathlib.Path(info["packages"])
+    for old in packages.glob(base + ".*"):
         old.unlink()
     subprocess.run([args.cpack, "--config", args.config], check=True, capture_output=True)
-    installer = packages / f"{BASE_NAME}.exe"
+    installer = packages / info["installer"]
     program = pathlib.Path(args.exe).read_bytes()
 
-    with zipfile.ZipFile(packages / f"{BASE_NAME}.zip") as archive:
+    with zipfile.ZipFile(packages / info["zip"]) as archive:
         names = sorted(archive.namelist())
-        expect(names == [f"{BASE_NAME}/{name}" for name in FILES], f"the zip holds {names}")
-        if f"{BASE_NAME}/{PROGRAM}" in names:
-            expect(archive.read(f"{BASE_NAME}/{PROGRAM}") == program,
+        expect(names == [f"{base}/{name}" for name in packed], f"the zip holds {names}")
+        if f"{base}/{exe}" in names:
+            expect(archive.read(f"{base}/{exe}") == program,
                    "the zip's program is not the one built")
 
     wine = Wine(*args.wine_run)
@@ -174,8 +173,8 @@ def main():
         entry = entries[root]
         uninstaller = rf"{folder}\{UNINSTALLER}"
         expected = {
-            "DisplayName": "Varnel Tosk", "DisplayVersion": "1.00",
-            "Publisher": "Velmora Software", "DisplayIcon": rf"{folder}\{PROGRAM}",
+            "DisplayName": "Varnel Tosk", "DisplayVersion": info["version"],
+            "Publisher": "Velmora Software", "DisplayIcon": rf"{folder}\{exe}",
             "InstallLocation": folder, "UninstallString": f'"{uninstaller}"',
             "QuietUninstallString": f'"{uninstaller}" /S', "NoModify": "0x1", "NoRepair": "0x1",
             "URLInfoAbout": "http://www.velmora.example/",
@@ -188,11 +187,11 @@ def main():
                f"{scope}: EstimatedSize {size} KB for a program of {len(program) // 1024} KB")
         installed = wine.unix_path(folder)
         present = sorted(path.name for path in installed.iterdir()) if installed.is_dir() else []
-        expect(present == sorted(FILES + [UNINSTALLER]), f"{scope}: {installed} holds {present}")
-        expect((installed / PROGRAM).is_file() and (installed / PROGRAM).read_bytes() == program,
+        expect(present == sorted(packed + [UNINSTALLER]), f"{scope}: {installed} holds {present}")
+        expect((installed / exe).is_file() and (installed / exe).read_bytes() == program,
                f"{scope}: the installed program is not the one built")
         shortcut = wine.unix_path(rf"{menu}\{SHORTCUT}")
-        target = rf"{folder}\{PROGRAM}"
+        target = rf"{folder}\{exe}"
         expect(shortcut.is_file() and any(target.encode(encoding) in shortcut.read_bytes()
                                           for encoding in ("utf-16-le", "ascii")),
                f"{scope}: no shortcut {shortcut} to {target}")
@@ -205,7 +204,7 @@ def main():
             subprocess.run(["xdotool", "search", "--sync", "--name", f"^{WINDOW_TITLE}$"],
                            capture_output=True, timeout=120, check=True)
         except subprocess.SubprocessError:
-            failures.append(f"{scope}: the program showed no window")
+            expect(False, f"{scope}: the program showed no window")
         wine.stop_all()
 
     def uninstall_leaves_nothing(scope, entry, before):
@@ -248,7 +247,7 @@ def main():
         command += ["-D", f"{name}={value}"]
     subprocess.run(command, check=True, capture_output=True)
     before = wine.traces()
-    wine.run(str(first_release / f"{BASE_NAME}.exe"), "/S")
+    wine.run(str(first_release / info["installer"]), "/S")
     folder = rf"{folders['ProgramFiles']}\VarnelTosk"
     if expect(list(wine.entries()) == ["HKLM"], f"{scope}: the first release did not install"):
         wine.run(str(installer), "/S")
@@ -256,13 +255,9 @@ def main():
         if entry is not None:
             uninstall_leaves_nothing(scope, entry, before)
 
-    for failure in failures:
-        print(f"FAIL: {failure}")
-    if not failures:
-        print(f"{BASE_NAME}.zip holds the program; {BASE_NAME}.exe installs for the current user, "
-              "for all users and into another folder, in place over itself and over the first "
-              "release, and uninstalls leaving nothing behind")
-    return 1 if failures else 0
+    return finish(f"{info['zip']} holds the program; {installer.name} installs for the current "
+                  "user, for all users and into another folder, in place over itself and over the "
+                  "first release, and uninstalls leaving nothing behind")
 
 
 if __name__ == "__main__":
