@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs scripts/install-deps on the machines a newcomer starts from, made of stand-in commands.
 
-Each state is a machine: a fresh minimal Debian (no dpkg-dev), a developer's Debian with
-build-essential (dpkg-dev) but none of the project's packages, or one with everything; and a user:
+Each state is a machine: a fresh minimal Debian (no dpkg-dev), a developer's Debian 12 or 13
+with build-essential (dpkg-dev, which words its report differently in each) but none of the
+project's packages, or one with everything; and a user:
 root, a user with sudo, or a user with neither. Stand-ins for dpkg-query, dpkg-checkbuilddeps,
 apt-get, sudo and id answer as such a machine would and write down what they were asked. In every
 state the script either installs what is missing, through sudo where it is not root, or says in
@@ -29,10 +30,10 @@ package=${@: -1}
 if grep -qx "$package" "$MACHINE/installed"; then echo -n 'install ok installed'; exit 0; fi
 echo "dpkg-query: no packages found matching $package" >&2; exit 1
 """,
-    # As dpkg-dev's: exits 1 and names the unmet Build-Depends.
+    # As dpkg-dev's: exits 1 and names the unmet Build-Depends, in its release's words.
     "dpkg-checkbuilddeps": """#!/bin/bash
 if [ -f "$MACHINE/build-depends-met" ]; then exit 0; fi
-echo "dpkg-checkbuilddeps: error: Unmet build dependencies: qt6-base-dev (>= 6.4) scdoc" >&2
+echo "dpkg-checkbuilddeps: $(cat "$MACHINE/unmet-words") qt6-base-dev (>= 6.4) scdoc" >&2
 exit 1
 """,
     "apt-get": """#!/bin/bash
@@ -51,9 +52,11 @@ echo "${ID_U:-0}"
 # machine: (dpkg-dev there, Build-Depends met, other packages there)
 MACHINES = {
     "fresh minimal": (False, False, False),
-    "developer's with build-essential": (True, False, False),
+    "Debian 12 with build-essential": (True, False, False),
+    "Debian 13 with build-essential": (True, False, False),
     "everything installed": (True, True, True),
 }
+UNMET_WORDS = {"Debian 13 with build-essential": "error: unmet build dependencies:"}
 # user: (id -u, sudo there)
 USERS = {"root": (0, False), "user with sudo": (1000, True), "user without sudo": (1000, False)}
 
@@ -72,6 +75,7 @@ def run_state(source, machine, user, workspace):
         (tools / name).write_text(script)
         (tools / name).chmod(0o755)
     (home / "log").write_text("")
+    (home / "unmet-words").write_text(UNMET_WORDS.get(machine, "Unmet build dependencies:"))
     if met:
         (home / "build-depends-met").write_text("")
     # Every package the script may ask about counts as installed where everything is.
