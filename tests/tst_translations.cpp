@@ -166,7 +166,9 @@ void TestTranslations::windowShowsEveryTextInFull()
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     QString widest;
     int widestNeed = 0;
-    const QList<QWidget *> controls = window.form.centralWidget()->findChildren<QWidget *>();
+    // The design's thirteen controls; the widgets Qt builds inside them differ between releases.
+    const QList<QWidget *> controls =
+        window.form.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), 13);
     for (QWidget *control : controls) {
         QVERIFY(window.form.centralWidget()->rect().contains(control->geometry()));
