@@ -130,10 +130,10 @@ std::optional<double> NumberFormat::parse(const QString &text) const
     return value;
 }
 
-// Qt 6.8 (seen in 6.8.2; Qt 6.4 reads these) rejects a number whose leading digit group is
-// shorter than the locale's least grouping, even where more groups follow: under es_ES, pl_PL or
-// hu_HU, which leave four-digit numbers ungrouped, it reads "25.000.000" but not "1.500.000",
-// which its own toString() writes. Zeros in front of that group carry no value and make it long
+// QLocale (seen in Qt 6.4.2 and 6.8.2) rejects a number whose leading digit group is shorter than
+// the locale's least grouping, even where more groups follow: under es_ES, pl_PL or hu_HU, which
+// leave four-digit numbers ungrouped, it reads "25.000.000" but not "1.500.000", which users type
+// and Qt 6.8's own toString() writes. Zeros in front of that group carry no value and make it long
 // enough; every other group is still judged by QLocale. A text with one separator is left to
 // QLocale alone, since there the leading group's length is what the locale's grouping decides.
 double NumberFormat::readWithShortLeadingGroup(const QString &text, bool *ok) const
