@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -40,7 +39,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
-    const std::unique_ptr<Form1> window =
+    const StartedWindow window =
         startUp({messages, launcher, QLocale::system()}, QLocale::system().uiLanguages());
     return app.exec();
 }

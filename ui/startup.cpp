@@ -22,13 +22,18 @@ void describeApplication()
 
 } // namespace
 
-std::unique_ptr<Form1> startUp(FormServices services, const QStringList &uiLanguages)
+StartedWindow::StartedWindow(FormServices services, const QStringList &uiLanguages)
+    : m_language(std::make_unique<InterfaceLanguage>(uiLanguages))
+    , m_window(std::make_unique<Form1>(services))
+{
+    m_window->Form_Load();
+    m_window->show();
+}
+
+StartedWindow::~StartedWindow() = default;
+
+StartedWindow startUp(FormServices services, const QStringList &uiLanguages)
 {
     describeApplication();
-    auto translation = std::make_unique<InterfaceLanguage>(uiLanguages);
-    auto window = std::make_unique<Form1>(services);
-    translation.release()->setParent(window.get());
-    window->Form_Load();
-    window->show();
-    return window;
+    return StartedWindow(services, uiLanguages);
 }
