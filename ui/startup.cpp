@@ -5,7 +5,6 @@
 #include "product_info.h"
 #include "ui/interface_language.h"
 
-#include <QApplication>
 #include <QIcon>
 
 namespace {
@@ -21,6 +20,12 @@ void describeApplication()
 }
 
 } // namespace
+
+Application::Application(int argc, char *argv[])
+    : m_argumentCount(argc > 0 ? 1 : 0)
+    , m_arguments{argc > 0 ? argv[0] : nullptr, nullptr}
+    , m_application(m_argumentCount, m_arguments.data())
+{}
 
 StartedWindow::StartedWindow(FormServices services, const QStringList &uiLanguages)
     : m_language(std::make_unique<InterfaceLanguage>(uiLanguages))

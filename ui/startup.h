@@ -4,11 +4,29 @@
 
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class InterfaceLanguage;
+
+// The application the program runs on. The program reads no command line: Qt is handed the
+// program's name alone, so none of Qt's own options (-reverse, -stylesheet, -qwindowtitle,
+// -platform, ...) changes the window, while Qt's environment variables (QT_QPA_PLATFORM,
+// QT_SCALE_FACTOR, ...) still apply. Takes main's arguments.
+class Application
+{
+public:
+    Application(int argc, char *argv[]);
+
+private:
+    // Qt keeps a reference to the count and the array: both outlive the QApplication.
+    int m_argumentCount;
+    std::array<char *, 2> m_arguments;
+    QApplication m_application;
+};
 
 // The window as start-up made it, with the language it speaks. The language comes before the
 // window and goes after it: its font and translations are taken away only once the window is
