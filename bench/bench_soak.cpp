@@ -17,7 +17,6 @@
 #include <QTest>
 
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -55,7 +54,7 @@ int main(int argc, char *argv[])
 
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
-    const std::unique_ptr<Form1> form =
+    const StartedWindow form =
         startUp({messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
     if (!QTest::qWaitForWindowExposed(form.get()))
         return 1;

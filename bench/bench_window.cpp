@@ -31,10 +31,11 @@ template <typename MakeWindow> void measureStartUp(benchmark::State &state, Make
 {
     for (auto _ : state) {
         QApplication app(argc, argv);
-        auto window = makeWindow();
-        showAndWait(*window);
-        state.PauseTiming();
-        window.reset();
+        {
+            const auto window = makeWindow();
+            showAndWait(*window);
+            state.PauseTiming();
+        }
         state.ResumeTiming();
     }
 }
@@ -74,7 +75,7 @@ void BM_KeystrokeRecalculation(benchmark::State &state)
     QApplication app(argc, argv);
     DesktopMessageBoxes messages;
     DesktopLauncher launcher;
-    const std::unique_ptr<Form1> form =
+    const StartedWindow form =
         startUp({messages, launcher, QLocale(QLocale::English, QLocale::UnitedStates)});
     showAndWait(*form);
     auto *rate = form->findChild<QLineEdit *>(QStringLiteral("Text2"));

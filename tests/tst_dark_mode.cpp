@@ -175,7 +175,7 @@ void TestDarkMode::followsTheAppMode()
         if (text.isEmpty())
             continue;
         const auto [background, ink] = seenColours(picture, place);
-        const double ratio = contrast(background, ink);
+        const double ratio = Contrast::ratio(QColor(background), QColor(ink));
         if (ratio < lowest) {
             lowest = ratio;
             faintest = QStringLiteral("\"%1\": %2 on %3, %4:1")

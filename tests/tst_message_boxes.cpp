@@ -59,7 +59,7 @@ void TestMessageBoxes::realBoxesShowAndAnswer()
 
     DesktopMessageBoxes messages;
     RecordingLauncher launcher;
-    const auto form = startUp({messages, launcher, QLocale(QLocale::English)});
+    const StartedWindow form = startUp({messages, launcher, QLocale(QLocale::English)});
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     // Away from the screen's edges, which would stop a box wider than the window.
     form->move(form->screen()->availableGeometry().center() - form->rect().center());

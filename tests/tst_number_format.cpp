@@ -78,9 +78,21 @@ void TestNumberFormat::reading_data()
     QTest::newRow("fr two spaces") << "fr_FR" << "1  000" << false << 0.0;
     QTest::newRow("fr misplaced space") << "fr_FR" << "10 00" << false << 0.0;
 
+    // Millions as typed where four-digit numbers stay ungrouped. These once went wrong: Qt refused
+    // a leading group of one digit, which Qt 6.8's own formatting writes.
+    QTest::newRow("es millions") << "es_ES" << "1.500.000" << true << 1500000.0;
+    QTest::newRow("it millions") << "it_IT" << "1.500.000" << true << 1500000.0;
+    QTest::newRow("pl millions") << "pl_PL" << "1 500 000" << true << 1500000.0;
+    QTest::newRow("hu millions") << "hu_HU" << "1 500 000" << true << 1500000.0;
+    QTest::newRow("pt millions") << "pt_PT" << "1 500 000" << true << 1500000.0;
+    QTest::newRow("ru_UA millions") << "ru_UA" << "1 500 000" << true << 1500000.0;
+    QTest::newRow("es signed millions with decimals") << "es_ES" << "-1.500.000,5" << true
+        << -1500000.5;
+    QTest::newRow("es short inner group") << "es_ES" << "1.50.000" << false << 0.0;
+
     // Indian grouping.
     QTest::newRow("in lakh") << "en_IN" << "1,00,000" << true << 100000.0;
-    QTest::newRow("in western grouping") << "en_IN" << "100,000" << false << 0.0;
+    QTest::newRow("in western grouping") << "en_IN" << "1,000,000" << false << 0.0;
 
     // The C locale and native digits.
     QTest::newRow("C decimal") << "C" << "1000.5" << true << 1000.5;

@@ -12,8 +12,6 @@
 #include <QLocale>
 #include <QTest>
 
-#include <memory>
-
 // Replaces the whole text of a line edit by pasting over a selection, as Ctrl+V does.
 inline void pasteInto(QLineEdit *edit, const QString &text)
 {
@@ -66,6 +64,6 @@ struct WindowUnderTest
     ModalWatchdog watchdog;
     RecordingMessageBoxes messages;
     RecordingLauncher launcher;
-    std::unique_ptr<Form1> owned;
+    StartedWindow owned;
     Form1 &form = *owned;
 };

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>Po&amp;tong</translation>
+        <translation>&amp;Potong</translation>
     </message>
     <message>
         <source>&amp;Copy</source>

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>Iš&amp;kirpti</translation>
+        <translation>&amp;Iškirpti</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>Į&amp;klijuoti</translation>
+        <translation>Įk&amp;lijuoti</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>Sao &amp;chép</translation>
+        <translation>&amp;Sao chép</translation>
     </message>
     <message>
         <source>&amp;Paste</source>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Payment frequency</source>
-        <translation>কিস্তির ব্যবধান</translation>
+        <translation>কিস্তি পরিশোধের ব্যবধান</translation>
     </message>
     <message>
         <source>Periodical payment ($/€/£)</source>

@@ -109,7 +109,7 @@ Mga digit lang ang puwedeng ilagay sa mga field.</translation>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation>Overflow</translation>
+        <translation>Lumampas sa kapasidad</translation>
     </message>
     <message>
         <source>Division by zero</source>

@@ -87,7 +87,7 @@ Fields can include only digits.</source>
     </message>
     <message>
         <source>About...</source>
-        <translation>के बारे में...</translation>
+        <translation>परिचय...</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Run-time error: %1</source>
-        <translation>Ralat masa jalanan: %1</translation>
+        <translation>Ralat masa jalan: %1</translation>
     </message>
 </context>
 <context>

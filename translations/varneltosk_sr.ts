@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Copyright © %1 %2</source>
-        <translation>Copyright © %1 %2</translation>
+        <translation>Ауторска права © %1 %2</translation>
     </message>
     <message>
         <source>Browse to %1 home page?</source>

@@ -109,7 +109,7 @@ Fields can include only digits.</source>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation>வழிதல்</translation>
+        <translation>நிரம்பி வழிதல்</translation>
     </message>
     <message>
         <source>Division by zero</source>

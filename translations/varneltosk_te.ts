@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Payment frequency</source>
-        <translation>వాయిదాల విరామం</translation>
+        <translation>వాయిదాల మధ్య వ్యవధి</translation>
     </message>
     <message>
         <source>Periodical payment ($/€/£)</source>

@@ -56,7 +56,7 @@
     <message>
         <source>Please correct the value in the fields marked in yellow and try again.<byte value="xd"/>
 Fields can include only digits.</source>
-        <translation>โปรดแก้ไขค่าในช่องที่มีเครื่องหมายสีเหลือง แล้วลองอีกครั้ง<byte value="xd"/>
+        <translation>โปรดแก้ไขค่าในช่องที่เป็นสีเหลือง แล้วลองอีกครั้ง<byte value="xd"/>
 ช่องต่าง ๆ ใส่ได้เฉพาะตัวเลขเท่านั้น</translation>
     </message>
 </context>
@@ -121,7 +121,7 @@ Fields can include only digits.</source>
     </message>
     <message>
         <source>Cannot open %1</source>
-        <translation>ไม่สามารถเปิด %1</translation>
+        <translation>ไม่สามารถเปิด %1 ได้</translation>
     </message>
 </context>
 </TS>

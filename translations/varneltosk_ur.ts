@@ -87,7 +87,7 @@ Fields can include only digits.</source>
     </message>
     <message>
         <source>About...</source>
-        <translation>بارے میں...</translation>
+        <translation>تعارف...</translation>
     </message>
 </context>
 <context>

@@ -32,15 +32,14 @@ QColor mixed(const QColor &from, const QColor &to, double share)
                   channel(from.blue(), to.blue()));
 }
 
-// The WCAG 2 contrast ratio of two opaque colours: 1 for equal colours, 21 for black on white.
+} // namespace
+
 double ratio(const QColor &a, const QColor &b)
 {
     const double la = relativeLuminance(a);
     const double lb = relativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-
-} // namespace
 
 QColor linkColour(const QPalette &theme)
 {

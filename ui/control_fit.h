@@ -16,11 +16,4 @@ QSize textSize(const QWidget *control);
 // The part of the control where the style draws that text.
 QSize textArea(const QWidget *control);
 
-inline bool textFits(const QWidget *control)
-{
-    const QSize need = textSize(control);
-    const QSize room = textArea(control);
-    return need.width() <= room.width() && need.height() <= room.height();
-}
-
 } // namespace ControlFit

@@ -5,7 +5,6 @@
 #include "product_info.h"
 #include "ui/interface_language.h"
 
-#include <QApplication>
 #include <QIcon>
 
 namespace {
@@ -22,13 +21,24 @@ void describeApplication()
 
 } // namespace
 
-std::unique_ptr<Form1> startUp(FormServices services, const QStringList &uiLanguages)
+Application::Application(int argc, char *argv[])
+    : m_argumentCount(argc > 0 ? 1 : 0)
+    , m_arguments{argc > 0 ? argv[0] : nullptr, nullptr}
+    , m_application(m_argumentCount, m_arguments.data())
+{}
+
+StartedWindow::StartedWindow(FormServices services, const QStringList &uiLanguages)
+    : m_language(std::make_unique<InterfaceLanguage>(uiLanguages))
+    , m_window(std::make_unique<Form1>(services))
+{
+    m_window->Form_Load();
+    m_window->show();
+}
+
+StartedWindow::~StartedWindow() = default;
+
+StartedWindow startUp(FormServices services, const QStringList &uiLanguages)
 {
     describeApplication();
-    auto translation = std::make_unique<InterfaceLanguage>(uiLanguages);
-    auto window = std::make_unique<Form1>(services);
-    translation.release()->setParent(window.get());
-    window->Form_Load();
-    window->show();
-    return window;
+    return StartedWindow(services, uiLanguages);
 }

@@ -13,7 +13,7 @@
   reprotest  two builds of the source package, under different clocks, paths, time zones,
              locales, umasks, environments, homes, PATHs and numbers of CPUs, give the same bytes
 
-Usage: check_debian_package.py SOURCE_ROOT WORK_FOLDER
+Usage: check_debian_package.py [--no-reprotest] SOURCE_ROOT WORK_FOLDER
 """
 
 import configparser
@@ -32,6 +32,16 @@ PACKAGE = "varneltosk"
 RELEASE = None  # the version the package is built as: debian/changelog's, read first
 EXECUTABLE = "varneltosk"
 APP_ID = "example.velmora.VarnelTosk"
+ARCHITECTURE = subprocess.run(["dpkg", "--print-architecture"], capture_output=True,
+                              text=True).stdout.strip()
+# Lintian's tags that do not apply to this package, on any release it is built for:
+LINTIAN_NOT_APPLICABLE = (
+    # One source builds for Debian 12 and 13; it keeps the policy of the older, Debian 12's.
+    "out-of-date-standards-version",
+    # The program holds its translations compressed, whose bytes the spelling check reads as
+    # words ("NAm", say), differently with each change of a text.
+    "spelling-error-in-binary",
+)
 # What this machine can vary. Left out: user_group, which needs spare user accounts and sudo
 # rules for them; fileordering, which needs disorderfs (FUSE); domain_host, not tried yet.
 VARIATIONS = ("environment", "build_path", "kernel", "aslr", "num_cpus", "time", "home",
@@ -222,8 +232,10 @@ def check_hardening(program, work):
         # files included.
         ("Control flow integrity", "no, not found!"):
             built_with("-fcf-protection=full") and not cet_in_start_files(),
+        # Debian 13's hardening-check also looks for arm64's branch protection.
+        ("Branch Protection", "no, not found!"): ARCHITECTURE != "arm64",
     }
-    expect(len(found) == 7, f"hardening-check reports {len(found)} protections, not 7")
+    expect(len(found) >= 7, f"hardening-check reports {len(found)} protections, not 7 or more")
     for protection, answer in found.items():
         expect(answer == "yes" or limits.get((protection, answer)),
                f"hardening-check: {protection}: {answer}")
@@ -231,8 +243,8 @@ def check_hardening(program, work):
 
 def check_lintian(work):
     changes = next(work.glob(f"{PACKAGE}_{RELEASE}_*.changes"))
-    result = run("lintian", "-EvIL", "+pedantic", "--fail-on", "error,warning", str(changes),
-                 check=False)
+    result = run("lintian", "-EvIL", "+pedantic", "--fail-on", "error,warning",
+                 "--suppress-tags", ",".join(LINTIAN_NOT_APPLICABLE), str(changes), check=False)
     print(f"{result.stdout}{result.stderr}", end="")
     tags = re.findall(r"^[EWIPX]: .*$", result.stdout, re.MULTILINE)
     expect(result.returncode == 0 and not tags,
@@ -255,9 +267,13 @@ def check_reproducible(work):
 
 
 def main():
-    if len(sys.argv) != 3:
+    arguments = sys.argv[1:]
+    reprotest = "--no-reprotest" not in arguments
+    if not reprotest:
+        arguments.remove("--no-reprotest")
+    if len(arguments) != 2:
         sys.exit(__doc__)
-    source, work = pathlib.Path(sys.argv[1]).resolve(), pathlib.Path(sys.argv[2]).resolve()
+    source, work = pathlib.Path(arguments[0]).resolve(), pathlib.Path(arguments[1]).resolve()
     global RELEASE
     RELEASE = run("dpkg-parsechangelog", "-l", source / "debian/changelog", "-S", "Version").strip()
     fresh(work)
@@ -266,7 +282,8 @@ def main():
     if program is not None and program.is_file():
         step("hardening", check_hardening, program, work)
     step("lintian", check_lintian, work)
-    step("reprotest", check_reproducible, work)
+    if reprotest:
+        step("reprotest", check_reproducible, work)
     return finish("passed")
 
 

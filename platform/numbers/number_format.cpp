@@ -121,9 +121,38 @@ std::optional<double> NumberFormat::parse(const QString &text) const
     }
 
     bool ok = false;
-    const double value = m_locale.toDouble(normalized, &ok);
+    double value = m_locale.toDouble(normalized, &ok);
+    if (!ok)
+        value = readWithShortLeadingGroup(normalized, &ok);
     // QLocale reads "inf" and "nan" as numbers; neither is a number a user can mean.
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+// QLocale (seen in Qt 6.4.2 and 6.8.2) rejects a number whose leading digit group is shorter than
+// the locale's least grouping, even where more groups follow: under es_ES, pl_PL or hu_HU, which
+// leave four-digit numbers ungrouped, it reads "25.000.000" but not "1.500.000", which users type
+// and Qt 6.8's own toString() writes. Zeros in front of that group carry no value and make it long
+// enough; every other group is still judged by QLocale. A text with one separator is left to
+// QLocale alone, since there the leading group's length is what the locale's grouping decides.
+double NumberFormat::readWithShortLeadingGroup(const QString &text, bool *ok) const
+{
+    *ok = false;
+    if (m_groupSeparator.size() != 1 || text.count(m_groupSeparator.front()) < 2)
+        return 0.0;
+    const QString zero = m_locale.zeroDigit();
+    qsizetype firstDigit = 0;
+    while (firstDigit < text.size() && !text.at(firstDigit).isDigit())
+        ++firstDigit;
+    if (firstDigit == text.size() || firstDigit > text.indexOf(m_groupSeparator))
+        return 0.0;
+    QString padded = text;
+    for (int zeros = 1; zeros <= 2; ++zeros) {
+        padded.insert(firstDigit, zero);
+        const double value = m_locale.toDouble(padded, ok);
+        if (*ok)
+            return value;
+    }
+    return 0.0;
 }

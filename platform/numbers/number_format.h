@@ -32,6 +32,7 @@ public:
 private:
     std::optional<double> read(const QString &text) const;
     std::optional<double> parse(const QString &text) const;
+    double readWithShortLeadingGroup(const QString &text, bool *ok) const;
 
     QLocale m_locale;
     QString m_groupSeparator;
