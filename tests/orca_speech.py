@@ -13,6 +13,7 @@ Usage: dbus-run-session -- orca_speech.py PROGRAM
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -60,23 +61,41 @@ class OrcaRun:
         # Orca runs this as it starts: its log is then written line by line, not at exit.
         (prefs / "orca-customizations.py").write_text(
             "from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
-        self.launch(["orca", "--user-prefs", str(prefs), "--debug-file", str(self.log)])
-        self.expect("Screen reader on.")
+        # Orca will not start while another Orca of this user runs anywhere on the machine (a
+        # test in another build tree, say), which it asks pgrep. This one has a session of its
+        # own: its pgrep finds none.
+        shim = self.work / "bin"
+        shim.mkdir()
+        (shim / "pgrep").write_text("#!/bin/sh\nexit 1\n")
+        (shim / "pgrep").chmod(0o755)
+        with (self.work / "orca.out").open("w") as output:
+            self.launch(["orca", "--user-prefs", str(prefs), "--debug-file", str(self.log)],
+                        output=output, path=f"{shim}:{self.env['PATH']}")
+        self.expect("Screen reader on.", within=20)
+        if self.faults:
+            sys.exit("orca_speech: Orca did not start: "
+                     + (self.work / "orca.out").read_text().strip())
 
         with self.program_log.open("w") as output:
             pid = self.launch([program], output=output).pid
         self.window = self.run("xdotool", "search", "--sync", "--onlyvisible", "--pid",
                                str(pid)).split()[0]
 
-    def launch(self, command, pass_fds=(), output=subprocess.DEVNULL):
-        child = subprocess.Popen(command, env=self.env, pass_fds=pass_fds, stdout=output,
-                                 stderr=output)
+    def launch(self, command, pass_fds=(), output=subprocess.DEVNULL, path=None):
+        # Each in a process group of its own, which stop() ends with all its children (the
+        # accessibility bus launcher starts a D-Bus daemon).
+        env = dict(self.env, PATH=path) if path else self.env
+        child = subprocess.Popen(command, env=env, pass_fds=pass_fds, stdout=output,
+                                 stderr=output, start_new_session=True)
         self.children.append(child)
         return child
 
     def stop(self):
         for child in reversed(self.children):
-            child.kill()
+            try:
+                os.killpg(child.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
             child.wait()
 
     def run(self, *command):
