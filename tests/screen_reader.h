@@ -9,15 +9,16 @@
 #include <QtGui/qpa/qplatformintegration.h>
 
 // Stands in for a running screen reader: switches accessibility on (without one Qt sends no
-// events, and only the platform can switch it) and keeps each event's object and type, and the
-// name of an object as it is shown.
+// events, and only the platform can switch it) and keeps each event's object and type, and what
+// it tells the user out of turn: an announcement's message, or a notification's name as it is
+// shown.
 struct ScreenReader
 {
     struct Heard
     {
         QObject *object;
         QAccessible::Event type;
-        QString name;
+        QString told;
     };
     static inline QList<Heard> heard;
 
@@ -33,8 +34,14 @@ struct ScreenReader
 
     static void hear(QAccessibleEvent *event)
     {
-        const bool shown = event->type() == QAccessible::ObjectShow;
-        heard.append({event->object(), event->type(),
-                      shown ? event->accessibleInterface()->text(QAccessible::Name) : QString()});
+        QString told;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            told = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#endif
+        if (event->type() == QAccessible::ObjectShow &&
+            event->accessibleInterface()->role() == QAccessible::Notification)
+            told = event->accessibleInterface()->text(QAccessible::Name);
+        heard.append({event->object(), event->type(), told});
     }
 };

@@ -6,7 +6,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLineEdit>
 
 namespace {
 
@@ -37,65 +36,46 @@ QComboBox *ComboBoxAccessible::comboBox() const
     return static_cast<QComboBox *>(widget());
 }
 
-QString ComboBoxAccessible::shownText() const
-{
-    return comboBox()->isEditable() ? comboBox()->lineEdit()->text() : comboBox()->currentText();
-}
-
-// The list that drops down, and the line edit of a list one can type in.
+// The list that drops down.
 int ComboBoxAccessible::childCount() const
 {
-    return comboBox()->isEditable() ? 2 : 1;
+    return 1;
 }
 
 QAccessibleInterface *ComboBoxAccessible::child(int index) const
 {
-    if (index == 0)
-        return QAccessible::queryAccessibleInterface(comboBox()->view());
-    if (index == 1 && comboBox()->isEditable())
-        return QAccessible::queryAccessibleInterface(comboBox()->lineEdit());
-    return nullptr;
+    return index == 0 ? QAccessible::queryAccessibleInterface(comboBox()->view()) : nullptr;
 }
 
 int ComboBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    if (child->object() == comboBox()->view())
-        return 0;
-    if (comboBox()->isEditable() && child->object() == comboBox()->lineEdit())
-        return 1;
-    return -1;
+    return child->object() == comboBox()->view() ? 0 : -1;
 }
 
-QAccessibleInterface *ComboBoxAccessible::childAt(int x, int y) const
+QAccessibleInterface *ComboBoxAccessible::childAt(int /*x*/, int /*y*/) const
 {
-    if (comboBox()->isEditable() && comboBox()->lineEdit()->rect().contains(x, y))
-        return child(1);
     return nullptr;
 }
 
 QAccessibleInterface *ComboBoxAccessible::focusChild() const
 {
-    return comboBox()->isEditable() ? child(1) : nullptr;
+    return nullptr;
 }
 
 QString ComboBoxAccessible::text(QAccessible::Text t) const
 {
-    QString str;
     switch (t) {
     case QAccessible::Value:
-        str = shownText();
-        break;
+        return comboBox()->currentText();
     case QAccessible::Accelerator:
-        str = QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
-        break;
+        return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && defined(Q_OS_UNIX)
+    case QAccessible::Name: // as Qt's own on Linux
+        return comboBox()->currentText();
+#endif
     default:
-        break;
+        return QAccessibleWidget::text(t);
     }
-    if (str.isEmpty())
-        str = QAccessibleWidget::text(t);
-    if (str.isEmpty() && t == QAccessible::Name)
-        str = shownText();
-    return str;
 }
 
 QAccessible::State ComboBoxAccessible::state() const
@@ -108,9 +88,10 @@ QAccessible::State ComboBoxAccessible::state() const
 
 void *ComboBoxAccessible::interface_cast(QAccessible::InterfaceType t)
 {
-    // A list one can type in reads out its line edit instead.
-    if (t == QAccessible::TextInterface && !comboBox()->isEditable())
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    if (t == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface *>(this);
+#endif
     return QAccessibleWidget::interface_cast(t);
 }
 
@@ -133,6 +114,8 @@ QStringList ComboBoxAccessible::keyBindingsForAction(const QString & /*actionNam
 {
     return {};
 }
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 
 void ComboBoxAccessible::selection(int /*selectionIndex*/, int *startOffset, int *endOffset) const
 {
@@ -163,33 +146,33 @@ QString ComboBoxAccessible::text(int startOffset, int endOffset) const
 {
     if (startOffset > endOffset)
         return QString();
-    return shownText().mid(startOffset, endOffset - startOffset);
+    return comboBox()->currentText().mid(startOffset, endOffset - startOffset);
 }
 
 QString ComboBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                              int *startOffset, int *endOffset) const
 {
-    return TextBoundaries::item(shownText(), 0, offset, TextBoundaries::Side::Before, boundaryType,
-                                startOffset, endOffset);
+    return TextBoundaries::item(comboBox()->currentText(), 0, offset, TextBoundaries::Side::Before,
+                                boundaryType, startOffset, endOffset);
 }
 
 QString ComboBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int *startOffset, int *endOffset) const
 {
-    return TextBoundaries::item(shownText(), 0, offset, TextBoundaries::Side::After, boundaryType,
-                                startOffset, endOffset);
+    return TextBoundaries::item(comboBox()->currentText(), 0, offset, TextBoundaries::Side::After,
+                                boundaryType, startOffset, endOffset);
 }
 
 QString ComboBoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    return TextBoundaries::item(shownText(), 0, offset, TextBoundaries::Side::At, boundaryType,
-                                startOffset, endOffset);
+    return TextBoundaries::item(comboBox()->currentText(), 0, offset, TextBoundaries::Side::At,
+                                boundaryType, startOffset, endOffset);
 }
 
 int ComboBoxAccessible::characterCount() const
 {
-    return int(shownText().size());
+    return int(comboBox()->currentText().size());
 }
 
 // The entry is drawn by the style; screen readers get the list's place as a whole.
@@ -214,3 +197,5 @@ QString ComboBoxAccessible::attributes(int offset, int *startOffset, int *endOff
     *endOffset = offset < 0 || offset > length ? -1 : length;
     return QString();
 }
+
+#endif

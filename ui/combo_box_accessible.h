@@ -6,11 +6,21 @@
 
 class QComboBox;
 
-// What screen readers see of a drop-down list: its caption as name, its list, its actions and
-// states as Qt's own interface gives them, and the entry it shows as read-only text. Orca finds
-// the entry of a list through its selection or its text, and Qt before 6.5 has no accessible
-// selection to give, so without the text Orca names the list but not the entry it shows.
+// What screen readers see of the window's drop-down list, one the user cannot type in: its name,
+// its list, its actions and states as Qt's own interface gives them, but where Qt gets them
+// wrong for Orca:
+// - Qt before 6.5 gives the list no accessible selection, and Orca 43 (Debian 12, Qt 6.4), which
+//   then looks for the entry shown in the list's text, names the list without it. There the
+//   entry shown is the list's read-only text.
+// - On Linux Qt names a list after the entry it shows, leaving its caption to the label's
+//   relation, and Orca 48 (Debian 13, Qt 6.8) then says the entry twice: "Payment frequency
+//   Monthly combo box Monthly." From Qt 6.8 the list's name is its caption; Orca 43 says Qt
+//   6.4's list as it should.
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+#else
+class ComboBoxAccessible : public QAccessibleWidget
+#endif
 {
 public:
     explicit ComboBoxAccessible(QComboBox *comboBox);
@@ -31,6 +41,7 @@ public:
     void doAction(const QString &actionName) override;
     QStringList keyBindingsForAction(const QString &actionName) const override;
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     // QAccessibleTextInterface: the entry shown, which the user cannot select or edit as text.
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
     int selectionCount() const override;
@@ -51,8 +62,8 @@ public:
     int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
+#endif
 
 private:
     QComboBox *comboBox() const;
-    QString shownText() const;
 };

@@ -4,9 +4,10 @@
 
 #include "ui/announcer.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -26,7 +27,16 @@ FormPaymentView::FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *f
     , m_frequency(frequency)
     , m_result(result)
     , m_announcer(announcer)
-{}
+{
+    // Connected for as long as the view lives, which ends before its fields'.
+    m_focusWatch = QObject::connect(qApp, &QApplication::focusChanged, qApp,
+                                    [this](QWidget *left) { describeAsLeft(left); });
+}
+
+FormPaymentView::~FormPaymentView()
+{
+    QObject::disconnect(m_focusWatch);
+}
 
 QString FormPaymentView::fieldText(InputField field) const
 {
@@ -58,22 +68,39 @@ void FormPaymentView::setResultText(const QString &text)
 {
     // Every run of the calculation ends here, once each field has its colour. Screen readers
     // hear of a field only now, and only when it changed, so a zero, which is first judged a
-    // number and then marked, is not announced twice on every keystroke. Qt 6.4's accessible
-    // states have no "invalid entry", so the description says a field is wrong.
+    // number and then marked, is not told twice on every keystroke.
     describeFields();
     m_result->setText(text);
 }
 
+// Qt's accessible states have no "invalid entry" (6.4 nor 6.8), so a marked field's description
+// says what it needs, which screen readers read as the user comes to the field. The field the
+// user is in tells it once instead, and gets its description as the user leaves it: Orca 48
+// speaks a changed description of the field in focus, which would tell it twice.
 void FormPaymentView::describeFields()
 {
     for (std::size_t i = 0; i < m_inputs.size(); ++i) {
-        const QString description =
+        const QString need =
             m_marked[i] ? QCoreApplication::translate("FormPaymentView", FieldNeeds[i]) : QString();
-        if (m_inputs[i]->accessibleDescription() == description)
+        if (m_needs[i] == need)
             continue;
-        m_inputs[i]->setAccessibleDescription(description);
-        if (!description.isEmpty() && m_inputs[i]->hasFocus())
-            m_announcer->announce(description);
+        m_needs[i] = need;
+        if (!need.isEmpty() && m_inputs[i]->hasFocus())
+            m_announcer->announce(m_inputs[i], need);
+        else
+            m_inputs[i]->setAccessibleDescription(need);
+    }
+}
+
+// Described once the focus has gone to the next control, which Qt tells screen readers after
+// the application's change of focus.
+void FormPaymentView::describeAsLeft(QWidget *left)
+{
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        QLineEdit *field = m_inputs[i];
+        if (field == left && field->accessibleDescription() != m_needs[i])
+            QTimer::singleShot(
+                0, field, [field, need = m_needs[i]] { field->setAccessibleDescription(need); });
     }
 }
 

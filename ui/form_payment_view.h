@@ -4,11 +4,15 @@
 
 #include "calc/payment_view.h"
 
+#include <QMetaObject>
+#include <QString>
+
 #include <array>
 
 class Announcer;
 class QComboBox;
 class QLineEdit;
+class QWidget;
 
 // The calculation's view of the window: the three input fields, the frequency list and the
 // result field. A marked field gets a pure yellow base with black text, readable in any theme,
@@ -19,6 +23,9 @@ class FormPaymentView : public PaymentView
 public:
     FormPaymentView(std::array<QLineEdit *, 3> inputs, QComboBox *frequency, QLineEdit *result,
                     Announcer *announcer);
+    ~FormPaymentView() override;
+    FormPaymentView(const FormPaymentView &) = delete;
+    FormPaymentView &operator=(const FormPaymentView &) = delete;
 
     QString fieldText(InputField field) const override;
     void setFieldBackground(InputField field, FieldBackground background) override;
@@ -28,6 +35,7 @@ public:
 private:
     QLineEdit *input(InputField field) const;
     void describeFields();
+    void describeAsLeft(QWidget *left);
 
     std::array<QLineEdit *, 3> m_inputs;
     QComboBox *m_frequency;
@@ -35,4 +43,7 @@ private:
     Announcer *m_announcer;
     // Marked by the run of the calculation under way; screen readers hear of it at the end.
     std::array<bool, 3> m_marked{};
+    // What each field needs, as told to screen readers.
+    std::array<QString, 3> m_needs;
+    QMetaObject::Connection m_focusWatch;
 };

@@ -6,12 +6,13 @@
 
 class QLineEdit;
 
-// What screen readers see of a line edit: its value, caret, selection, character positions,
-// editing, states, name, description and relations, as Qt's own interface gives them. Qt 6.4's
-// own interface gives an empty run of text attributes at every offset, so Orca, which builds a
-// field's spoken line from those runs, drops its last character; and it never answers a query
-// for the word or sentence at the end of the text, which hangs the program. Here one run covers
-// the whole text, and every boundary query is answered at once.
+// What screen readers see of a field of the window (a line edit one can type in, never a
+// password): its value, caret, selection, character positions, editing, states, name,
+// description and relations, as Qt's own interface gives them, but where Qt gets them wrong:
+// Qt 6.4 and 6.8 never answer a query for the word or sentence at the end of the text, which
+// hangs the program, and place its characters without the field's frame, margins and scrolling.
+// Qt 6.4 also gives text attributes that Orca 43 reads one character short. Qt's own interface
+// is private to Qt, so this one answers the rest as Qt's does.
 class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface
@@ -55,6 +56,4 @@ public:
 
 private:
     QLineEdit *lineEdit() const;
-    // The text a screen reader may read: none of a password field.
-    QString readableText() const;
 };
