@@ -144,9 +144,9 @@ void ComboBoxAccessible::setCursorPosition(int /*position*/) {}
 
 QString ComboBoxAccessible::text(int startOffset, int endOffset) const
 {
-    if (startOffset > endOffset)
-        return QString();
-    return comboBox()->currentText().mid(startOffset, endOffset - startOffset);
+    const QString text = comboBox()->currentText();
+    const auto [start, length] = TextBoundaries::range(startOffset, endOffset, text.size());
+    return text.mid(start, length);
 }
 
 QString ComboBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,

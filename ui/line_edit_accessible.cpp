@@ -99,8 +99,11 @@ void LineEditAccessible::removeSelection(int selectionIndex)
 
 void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    if (selectionIndex == 0)
-        lineEdit()->setSelection(startOffset, endOffset - startOffset);
+    if (selectionIndex != 0)
+        return;
+    const auto [start, length] =
+        TextBoundaries::range(startOffset, endOffset, lineEdit()->text().size());
+    lineEdit()->setSelection(start, length);
 }
 
 int LineEditAccessible::cursorPosition() const
@@ -115,9 +118,9 @@ void LineEditAccessible::setCursorPosition(int position)
 
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
-    if (startOffset > endOffset)
-        return QString();
-    return lineEdit()->text().mid(startOffset, endOffset - startOffset);
+    const QString text = lineEdit()->text();
+    const auto [start, length] = TextBoundaries::range(startOffset, endOffset, text.size());
+    return text.mid(start, length);
 }
 
 // Qt 6.4 and 6.8 never answer a query for the word at the end of the text, which hangs the
@@ -220,6 +223,8 @@ void LineEditAccessible::insertText(int offset, const QString &text)
 // Edits as typing would: the field's length limit applies, and undo takes it back.
 void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    lineEdit()->setSelection(startOffset, endOffset - startOffset);
+    const auto [start, length] =
+        TextBoundaries::range(startOffset, endOffset, lineEdit()->text().size());
+    lineEdit()->setSelection(start, length);
     lineEdit()->insert(text);
 }

@@ -91,4 +91,11 @@ QString item(const QString &text, int caret, int offset, Side side,
     return text.mid(start, end - start);
 }
 
+Range range(int startOffset, int endOffset, int textLength)
+{
+    const int start = std::clamp(startOffset, 0, textLength);
+    const int end = std::clamp(endOffset, 0, textLength);
+    return {start, std::max(end - start, 0)};
+}
+
 } // namespace TextBoundaries

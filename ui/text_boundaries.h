@@ -13,6 +13,16 @@ namespace TextBoundaries {
 
 enum class Side { Before, At, After };
 
+// The part of a text of this length between two offsets of a screen reader's choosing, kept
+// inside the text, so that neither end nor their distance is ever outside it. Empty when the
+// start comes after the end.
+struct Range
+{
+    int start;
+    int length;
+};
+Range range(int startOffset, int endOffset, int textLength);
+
 // An offset of -1 stands for the end of the text, -2 for the caret.
 QString item(const QString &text, int caret, int offset, Side side,
              QAccessible::TextBoundaryType type, int *startOffset, int *endOffset);
