@@ -14,7 +14,7 @@ namespace {
 // Where Qt finds no display it aborts with a long message; one clear line serves the user
 // better. Qt tries in turn the platforms QT_QPA_PLATFORM names (a list separated by ';', each
 // name perhaps followed by ':' and its arguments) or, without it, Wayland where WAYLAND_DISPLAY
-// is set or the session is a Wayland one, then X11. X11 needs DISPLAY, Wayland WAYLAND_DISPLAY
+// is set or XDG_SESSION_TYPE says wayland, then X11. X11 needs DISPLAY, Wayland WAYLAND_DISPLAY
 // or its default socket. Returns the variables missing for every platform tried, or nothing
 // where one of them has its display or needs none (offscreen, vnc, eglfs, ...: Qt itself says
 // what goes wrong there).

@@ -88,8 +88,8 @@ class OrcaRun:
         (prefs / "orca-customizations.py").write_text(
             "from orca import debug\ndebug.debugFile.reconfigure(line_buffering=True)\n")
         # Orca will not start while another Orca of this user runs anywhere on the machine (a
-        # test in another build tree, say), which it asks pgrep. This one has a session of its
-        # own: its pgrep finds none.
+        # test in another build tree, say), which it asks pgrep. This one is given a pgrep of
+        # its own, which finds none.
         shim = self.work / "bin"
         shim.mkdir()
         (shim / "pgrep").write_text("#!/bin/sh\nexit 1\n")

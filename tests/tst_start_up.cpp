@@ -84,7 +84,7 @@ void TestStartUp::startsWhereQtHasADisplay_data()
     QTest::newRow("no desktop") << QStringList{} << line.arg("DISPLAY is not set");
     QTest::newRow("X11 asked for")
         << QStringList{"QT_QPA_PLATFORM=xcb"} << line.arg("DISPLAY is not set");
-    QTest::newRow("Wayland session") << QStringList{"XDG_SESSION_TYPE=wayland"}
+    QTest::newRow("Wayland desktop") << QStringList{"XDG_SESSION_TYPE=wayland"}
                                      << line.arg("neither WAYLAND_DISPLAY nor DISPLAY is set");
     QTest::newRow("offscreen") << QStringList{"QT_QPA_PLATFORM=offscreen"} << QString();
     QTest::newRow("X11, else offscreen")
