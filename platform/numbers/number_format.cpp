@@ -41,6 +41,11 @@ std::optional<QString> formatUnderUserSettings(double value)
     // Windows reads digits, one "." and a leading "-", never an exponent.
     const std::wstring number =
         QString::number(value, 'f', QLocale::FloatingPointShortest).toStdWString();
+    // Wine 10 (Debian 13) crashes inside GetNumberFormatEx on 220 digits or more. Amounts that
+    // long, far beyond any loan, are written by QLocale, which reads the same separators.
+    constexpr std::size_t LongestNumberForWindows = 100;
+    if (number.size() > LongestNumberForWindows)
+        return std::nullopt;
     const int size =
         GetNumberFormatEx(LOCALE_NAME_USER_DEFAULT, 0, number.c_str(), nullptr, nullptr, 0);
     if (size <= 0)
