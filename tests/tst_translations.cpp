@@ -102,7 +102,9 @@ QString glyphFault(QString text, const QFont &font)
                 return QStringLiteral("a dotted circle in \"%1\"").arg(text);
         }
     }
-    for (const QString &word : text.split(u' ')) {
+    // A zero-width non-joiner (Persian writes one inside some words) keeps the letters on either
+    // side apart by itself: each side may come from a font of its own, as Qt 6.8 does under Wine.
+    for (const QString &word : QString(text).replace(QChar(0x200C), u' ').split(u' ')) {
         if (std::ranges::none_of(word, [](QChar c) { return c.script() == QChar::Script_Arabic; }))
             continue;
         const QList<QGlyphRun> runs = glyphRuns(word, font);

@@ -80,6 +80,9 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     linkFont.setPointSizeF(WindowDesign::LinkFontPointSize);
     linkFont.setWeight(QFont::Normal);
     linkFont.setUnderline(true);
+    // Windows keeps "MS Sans Serif" as a bitmap font, which Qt 6.8 offers too: it has none of the
+    // letters of most languages, and Qt's choice of another font for those sees none missing.
+    linkFont.setStyleStrategy(QFont::ForceOutline);
     setFont(linkFont);
 
     applyLinkColour();
