@@ -50,7 +50,7 @@ Announcer::Announcer(QWidget *window)
 }
 
 // From Qt 6.8 an announcement goes to screen readers for the control, and Orca 48 (Debian 13)
-// speaks it as it comes. Qt before 6.8 (6.4 on Debian 12 and in the Windows build) has no
+// speaks it as it comes. Qt before 6.8 (6.4 on Debian 12) has no
 // announcement to send: there a status bar of no size holds a notice, a child of no size, shown
 // with the text each time. Orca 43 speaks a notification as it is shown, and one inside a status
 // bar without naming its role; it does not speak a changed description instead, as Qt 6.4 sends
