@@ -22,15 +22,23 @@ import sys
 import time
 
 
+def visible(title):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                          stdout=subprocess.DEVNULL).returncode == 0
+
+
 def window_shown(title, timeout):
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$"],
-                   stdout=subprocess.DEVNULL, timeout=timeout, check=True)
+    # Asked every 10 ms rather than with xdotool's --sync, which looks every half second.
+    deadline = time.monotonic() + timeout
+    while not visible(title):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"no window {title!r}")
+        time.sleep(0.01)
 
 
 def window_gone(title, timeout):
     deadline = time.monotonic() + timeout
-    while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                         stdout=subprocess.DEVNULL).returncode == 0:
+    while visible(title):
         if time.monotonic() > deadline:
             raise TimeoutError(f"the window {title!r} stays")
         time.sleep(0.05)
@@ -62,21 +70,21 @@ def main():
     if args.windows_version:
         os.environ["VARNELTOSK_WINDOWS_VERSION"] = args.windows_version
     programs = [entry.split("=", 1) for entry in args.programs]
-    wine_run = [args.wine_run, args.state]
+    wine_run = [os.path.abspath(args.wine_run), os.path.abspath(args.state)]
 
-    times = {title: [] for title, _ in programs}
+    times = {program: [] for _, program in programs}
     for round_number in range(args.rounds + 1):
         order = programs if round_number % 2 == 0 else programs[::-1]
         for title, program in order:
             seconds = start_up(wine_run, title, program)
             if round_number > 0:
-                times[title].append(seconds)
-    first = statistics.median(times[programs[0][0]])
+                times[program].append(seconds)
+    first = statistics.median(times[programs[0][1]])
     for title, program in programs:
-        median = statistics.median(times[title])
+        median = statistics.median(times[program])
         print(f"{os.path.basename(program)} ({title}): median {median * 1000:.0f} ms, "
               f"{median / first:.2f}x; rounds: "
-              + " ".join(f"{seconds * 1000:.0f}" for seconds in times[title]))
+              + " ".join(f"{seconds * 1000:.0f}" for seconds in times[program]))
     return 0
 
 
