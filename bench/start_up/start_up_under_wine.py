@@ -48,7 +48,7 @@ def start_up(wine_run, title, program):
     """Seconds from starting the program until its window is visible."""
     started = time.monotonic()
     process = subprocess.Popen(wine_run + [program], stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, start_new_session=True)
+                               stderr=subprocess.DEVNULL, process_group=0)
     try:
         window_shown(title, 120)
         return time.monotonic() - started
